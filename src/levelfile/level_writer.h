@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "levelfile/level_record.h"
+
+class Map;
+
+// Collects what the level file holds from the cells in use, in file order.
+LevelRecord CollectLevel(const Map& map);
+
+// The bytes of a level file. The record must fit the file's limits
+// (see FileLimitsMessage).
+std::vector<uint8_t> EncodeLevel(const LevelRecord& record);
+
+struct WriteOutcome {
+  bool Ok = false;
+  std::string Error;  // the system's error text, or why the map cannot be written
+};
+
+// Writes the map to path. The file is replaced only once the new content is
+// complete: on any failure the old file stays as it was and Saved keeps its
+// value; on success Saved is true. A map that the file format cannot hold is
+// refused before anything is written.
+WriteOutcome WriteLevelFile(Map& map, const std::string& path);

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <functional>
+
+// The drawing surface: a widget that owns its back buffer. A frame is drawn
+// into Buffer() and shown at once by Flip(). Mouse presses, moves (also
+// beyond the widget while a button is held) and releases are passed on in
+// surface pixels.
+class TDrawSurface : public QWidget {
+ public:
+  explicit TDrawSurface(QWidget* parent = nullptr);
+
+  // Ready when the widget has a non-empty size; the buffer then has that size.
+  bool IsReady() const;
+  QImage& Buffer();
+  // Shows the finished buffer now.
+  void Flip();
+
+  std::function<void(Qt::MouseButton, int x, int y)> OnMouseDown;
+  std::function<void(int x, int y)> OnMouseMove;
+  std::function<void(Qt::MouseButton, int x, int y)> OnMouseUp;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  QImage BackBuffer;
+};
