@@ -8,8 +8,9 @@ namespace {
 
 // "The level file can hold at most 255 objects, but the map has 300 (45 too many)."
 std::string OverLimit(const std::string& what, int count, int limit) {
-  return "The level file can hold at most " + std::to_string(limit) + " " + what + ", but the map has " +
-         std::to_string(count) + " (" + std::to_string(count - limit) + " too many).";
+  return "The level file can hold at most " + std::to_string(limit) + " " + what +
+         ", but the map has " + std::to_string(count) + " (" + std::to_string(count - limit) +
+         " too many).";
 }
 
 }  // namespace
@@ -44,9 +45,9 @@ std::string FileLimitsMessage(const Map& map) {
     const Spring& spring = map.Springs[i];
     const std::string name = "spring " + std::to_string(i + 1);
     if (spring.PointCount > MaxFileSpringPoints)
-      return OverLimit("points in one spring (" + name + ")", spring.PointCount, MaxFileSpringPoints);
-    if (spring.PointCount < 1)
-      return "The level file cannot hold " + name + ": it has no points.";
+      return OverLimit("points in one spring (" + name + ")", spring.PointCount,
+                       MaxFileSpringPoints);
+    if (spring.PointCount < 1) return "The level file cannot hold " + name + ": it has no points.";
     if (spring.Kind < 1 || spring.Kind > MaxFileSpringKind)
       return "The level file cannot hold " + name + ": its kind " + std::to_string(spring.Kind) +
              " is outside 1.." + std::to_string(MaxFileSpringKind) + ".";

@@ -24,3 +24,6 @@ constexpr int MaxCustomTextLength = 255;
 
 // Backgrounds offered by the drop-down list.
 constexpr int BackgroundCount = 3;
+
+// The backgrounds' names, as the drop-down list offers them.
+extern const char* const BackgroundNames[BackgroundCount];

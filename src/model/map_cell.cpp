@@ -4,12 +4,19 @@
 
 uint8_t& MapCell::LayerByte(int layer) {
   switch (layer) {
-    case LayerBg: return BgTile;
-    case LayerMg: return MgTile;
-    case LayerFg: return FgTile;
-    case LayerObject: return ObjectKind;
-    case LayerChar: return CharKind;
-    default: assert(layer == LayerText); return TextId;
+    case LayerBg:
+      return BgTile;
+    case LayerMg:
+      return MgTile;
+    case LayerFg:
+      return FgTile;
+    case LayerObject:
+      return ObjectKind;
+    case LayerChar:
+      return CharKind;
+    default:
+      assert(layer == LayerText);
+      return TextId;
   }
 }
 

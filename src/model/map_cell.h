@@ -34,4 +34,6 @@ struct MapCell {
 static_assert(sizeof(MapCell) == 6, "a cell is six bytes");
 
 bool operator==(const MapCell& a, const MapCell& b);
-inline bool operator!=(const MapCell& a, const MapCell& b) { return !(a == b); }
+inline bool operator!=(const MapCell& a, const MapCell& b) {
+  return !(a == b);
+}

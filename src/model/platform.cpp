@@ -10,7 +10,9 @@ const char* const SwitchTypeTexts[SwitchTypeCount] = {
     "No switch, one move (after the level starts the platform makes just a single move)",
 };
 
-bool HasSwitch(int switchType) { return switchType != NoSwitch && switchType != NoSwitchOneMove; }
+bool HasSwitch(int switchType) {
+  return switchType != NoSwitch && switchType != NoSwitchOneMove;
+}
 
 bool operator==(const Platform& a, const Platform& b) {
   return a.StartX == b.StartX && a.StartY == b.StartY && a.EndX == b.EndX && a.EndY == b.EndY &&

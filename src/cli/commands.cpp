@@ -1,0 +1,100 @@
+#include "cli/commands.h"
+
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "cli/level_json.h"
+#include "levelfile/level_reader.h"
+#include "levelfile/level_writer.h"
+#include "levelfile/validation.h"
+#include "model/limits.h"
+#include "model/map.h"
+#include "model/message_texts.h"
+
+namespace {
+
+// The level in a file, or nothing after reporting the load error.
+std::optional<LevelRecord> ReadRecord(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::vector<uint8_t> bytes;
+  if (file) bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  std::optional<LevelRecord> record;
+  if (file || file.eof()) record = DecodeLevel(bytes.data(), bytes.size());
+  if (!record) std::cerr << MessageTexts::LoadError << '\n';
+  return record;
+}
+
+int PrintValidation(const ValidationResult& result) {
+  for (const std::string& message : result.Messages) std::cout << message << '\n';
+  return result.Passed ? ExitOk : ExitValidationFailed;
+}
+
+}  // namespace
+
+int InfoCommand(const std::string& path) {
+  const std::optional<LevelRecord> record = ReadRecord(path);
+  if (!record) return ExitFileError;
+  int switches = 0;
+  for (const Platform& platform : record->Platforms) switches += HasSwitch(platform.SwitchType);
+  std::cout << "Size: " << record->Width << " x " << record->Height << '\n'
+            << "Background: " << record->Background << " (" << BackgroundNames[record->Background]
+            << ")\n"
+            << "Chars: " << record->Chars.size();
+  if (!record->Chars.empty()) {
+    std::cout << " (primary at " << int{record->Chars[0].X} << ", " << int{record->Chars[0].Y}
+              << ")";
+  }
+  std::cout << '\n'
+            << "Objects: " << record->Objects.size() << '\n'
+            << "Platforms: " << record->Platforms.size() << " (" << switches << " with a switch)\n"
+            << "Springs: " << record->Springs.size() << '\n'
+            << "Text markers: " << record->TextMarkers.size() << '\n'
+            << "Custom text lines: " << record->CustomTexts.size() << '\n';
+  return ExitOk;
+}
+
+int DumpCommand(const std::string& path) {
+  const std::optional<LevelRecord> record = ReadRecord(path);
+  if (!record) return ExitFileError;
+  std::cout << LevelToJson(*record).dump(2) << '\n';
+  return ExitOk;
+}
+
+int ValidateCommand(const std::string& path) {
+  auto map = std::make_unique<Map>();
+  if (!ReadLevelFile(path, *map)) {
+    std::cerr << MessageTexts::LoadError << '\n';
+    return ExitFileError;
+  }
+  return PrintValidation(ValidateMap(*map, true));
+}
+
+int BuildCommand(const std::string& jsonPath, const std::string& outPath, bool validate) {
+  auto map = std::make_unique<Map>();
+  try {
+    std::ifstream file(jsonPath);
+    if (!file) {
+      std::cerr << jsonPath << ": cannot be opened\n";
+      return ExitFileError;
+    }
+    JsonToMap(nlohmann::json::parse(file), *map);
+  } catch (const std::exception& error) {
+    std::cerr << jsonPath << ": " << error.what() << '\n';
+    return ExitFileError;
+  }
+  if (validate) {
+    const ValidationResult result = ValidateMap(*map, true);
+    if (!result.Passed) return PrintValidation(result);
+    PrintValidation(result);
+  }
+  const WriteOutcome outcome = WriteLevelFile(*map, outPath);
+  if (!outcome.Ok) {
+    std::cerr << outPath << ": " << outcome.Error << '\n';
+    return ExitFileError;
+  }
+  return ExitOk;
+}

@@ -1,0 +1,57 @@
+// zubo-level: reads, checks and writes level files from the command line,
+// with the editor's own reader, writer and validation.
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+
+namespace {
+
+constexpr const char* Usage =
+    "Usage:\n"
+    "  zubo-level info FILE                 summary of a level file\n"
+    "  zubo-level dump FILE                 the level as JSON on standard output\n"
+    "  zubo-level build [--validate] JSON OUT\n"
+    "                                       write the level that JSON describes\n"
+    "  zubo-level validate FILE             check a level as the editor does before saving\n"
+    "\n"
+    "Exit status: 0 success, 1 validation failed, 2 a file could not be read or written,\n"
+    "64 bad usage.\n";
+
+int BadUsage() {
+  std::fputs(Usage, stderr);
+  return ExitUsage;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+    std::fputs(Usage, stdout);
+    return ExitOk;
+  }
+  if (args.empty()) return BadUsage();
+  const std::string command = args[0];
+  args.erase(args.begin());
+
+  if (command == "info" && args.size() == 1) return InfoCommand(args[0]);
+  if (command == "dump" && args.size() == 1) return DumpCommand(args[0]);
+  if (command == "validate" && args.size() == 1) return ValidateCommand(args[0]);
+  if (command == "build") {
+    bool validate = false;
+    std::vector<std::string> files;
+    for (const std::string& arg : args) {
+      if (arg == "--validate") {
+        validate = true;
+      } else {
+        files.push_back(arg);
+      }
+    }
+    if (files.size() == 2) return BuildCommand(files[0], files[1], validate);
+  }
+  return BadUsage();
+}

@@ -1,0 +1,199 @@
+#include "levelfile/validation.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "levelfile/file_limits.h"
+#include "model/map.h"
+#include "model/message_texts.h"
+#include "model/object_sizes.h"
+
+namespace {
+
+// Background tiles the game cannot show: validation takes them out of the map.
+constexpr uint8_t FirstRemovedBgTile = 47;
+constexpr uint8_t LastRemovedBgTile = 51;
+// Foreground tiles of lava, which may crash the level.
+constexpr uint8_t FirstLavaFgTile = 37;
+constexpr uint8_t LastLavaFgTile = 40;
+// Midground tiles a platform switch may have above it, besides none.
+constexpr uint8_t SwitchHeadroomTileA = 9;
+constexpr uint8_t SwitchHeadroomTileB = 10;
+// An object anchored this many cells left of or below a cell can still cover it.
+constexpr int AnchorSearchReach = MaxObjectExtent - 1;
+
+ValidationResult Fail(std::string message) {
+  ValidationResult result;
+  result.Passed = false;
+  result.Messages.push_back(std::move(message));
+  return result;
+}
+
+// "[x, y]"
+std::string Position(int x, int y) {
+  return "[" + std::to_string(x) + ", " + std::to_string(y) + "]";
+}
+
+struct CellScan {
+  bool Lava = false;
+  bool EndTile = false;
+  bool Zubo = false;
+  std::string Failure;  // empty when every cell passed
+};
+
+// Visits the cells in use column by column, removing the unwanted background
+// tiles and noting what the later checks need. Stops at the first cell whose
+// text marker has no line; the cells after it are left untouched.
+CellScan ScanCells(Map& map, bool customTextsEnabled) {
+  CellScan scan;
+  const int lineCount = map.CustomTextLineCount();
+  for (int x = 1; x <= map.Width; ++x) {
+    for (int y = 1; y <= map.Height; ++y) {
+      MapCell& cell = map.Cell(x, y);
+      if (cell.BgTile >= FirstRemovedBgTile && cell.BgTile <= LastRemovedBgTile) cell.BgTile = 0;
+      if (cell.FgTile >= FirstLavaFgTile && cell.FgTile <= LastLavaFgTile) scan.Lava = true;
+      if (cell.MgTile == EndMgTile) scan.EndTile = true;
+      if (cell.CharKind == ZuboCharKind) scan.Zubo = true;
+      if (customTextsEnabled && cell.TextId > lineCount) {
+        scan.Failure = std::string(MessageTexts::CustomTextFirst) + "[" + std::to_string(x) + "," +
+                       std::to_string(y) + "]" + MessageTexts::CustomTextSecond +
+                       std::to_string(lineCount);
+        return scan;
+      }
+    }
+  }
+  return scan;
+}
+
+// A switch needs a midground tile to sit on and a free row above it, all
+// inside the map. A switch cell outside the map is incorrect.
+bool SwitchIsCorrect(const Map& map, const Platform& platform) {
+  const int x = platform.SwitchX;
+  const int y = platform.SwitchY;
+  if (!map.InUse(x, y) || y >= map.Height) return false;
+  if (map.Cell(x, y).MgTile == 0) return false;
+  const uint8_t above = map.Cell(x, y + 1).MgTile;
+  return above == 0 || above == SwitchHeadroomTileA || above == SwitchHeadroomTileB;
+}
+
+std::string CheckPlatformSwitches(const Map& map) {
+  for (int i = 0; i < map.PlatformCount; ++i) {
+    const Platform& platform = map.Platforms[i];
+    if (!HasSwitch(platform.SwitchType) || SwitchIsCorrect(map, platform)) continue;
+    return std::string(MessageTexts::IncorrectSwitch) + " " +
+           Position(platform.SwitchX, platform.SwitchY) + "!";
+  }
+  return {};
+}
+
+// The cells that meet at a spring point, columns Left..Right, rows Bottom..Top.
+struct CellRect {
+  int Left;
+  int Right;
+  int Bottom;
+  int Top;
+};
+
+// Nothing for a corner the editor does not know: such an end touches nothing.
+std::optional<CellRect> CellsAtPoint(const SpringPoint& point) {
+  const int x = point.X;
+  const int y = point.Y;
+  switch (point.Corner) {
+    case TopLeft:
+      return CellRect{x - 1, x, y, y + 1};
+    case TopRight:
+      return CellRect{x, x + 1, y, y + 1};
+    case BottomRight:
+      return CellRect{x, x + 1, y - 1, y};
+    case BottomLeft:
+      return CellRect{x - 1, x, y - 1, y};
+    case Center:
+      return CellRect{x, x, y, y};
+    default:
+      return std::nullopt;
+  }
+}
+
+// True when an object anchored in a cell in use covers part of the rectangle.
+// The rectangle itself may reach past the map.
+bool ObjectCovers(const Map& map, const CellRect& rect) {
+  const int firstX = std::max(1, rect.Left - AnchorSearchReach);
+  const int lastX = std::min(map.Width, rect.Right);
+  const int firstY = std::max(1, rect.Bottom - AnchorSearchReach);
+  const int lastY = std::min(map.Height, rect.Top);
+  for (int cx = firstX; cx <= lastX; ++cx) {
+    for (int cy = firstY; cy <= lastY; ++cy) {
+      const uint8_t kind = map.Cell(cx, cy).ObjectKind;
+      if (kind == 0) continue;
+      const ObjectSize size = ObjectSizes(kind);
+      if (cx + size.Width - 1 >= rect.Left && cy + size.Height - 1 >= rect.Bottom) return true;
+    }
+  }
+  return false;
+}
+
+struct EndCheck {
+  bool Attached = false;
+  std::string Failure;  // set when the end lies on an object's anchor
+};
+
+EndCheck CheckSpringEnd(const Map& map, const SpringPoint& end) {
+  EndCheck check;
+  const std::optional<CellRect> rect = CellsAtPoint(end);
+  if (!rect) return check;
+  if (end.Corner == Center && map.InUse(end.X, end.Y) && map.Cell(end.X, end.Y).ObjectKind != 0) {
+    check.Failure = std::string(MessageTexts::SpringInObject) + " " + Position(end.X, end.Y) + "!";
+    return check;
+  }
+  check.Attached = ObjectCovers(map, *rect);
+  return check;
+}
+
+// Every spring must touch an object with at least one of its ends. A spring
+// without points has no ends and is reported by its first stored point.
+std::string CheckSprings(const Map& map) {
+  for (int i = 0; i < map.SpringCount; ++i) {
+    const Spring& spring = map.Springs[i];
+    const bool hasPoints = spring.PointCount >= 1;
+    const SpringPoint& first = spring.First();
+    const SpringPoint& last = hasPoints ? spring.Last() : spring.First();
+    bool attached = false;
+    if (hasPoints) {
+      for (const SpringPoint* end : {&first, &last}) {
+        const EndCheck check = CheckSpringEnd(map, *end);
+        if (!check.Failure.empty()) return check.Failure;
+        attached = attached || check.Attached;
+      }
+    }
+    if (attached) continue;
+    return std::string(MessageTexts::SpringFirst) + " (" + std::to_string(first.X) + ", " +
+           std::to_string(first.Y) + ")->(" + std::to_string(last.X) + ", " +
+           std::to_string(last.Y) + ") " + MessageTexts::SpringNotAttached;
+  }
+  return {};
+}
+
+}  // namespace
+
+ValidationResult ValidateMap(Map& map, bool customTextsEnabled) {
+  const CellScan scan = ScanCells(map, customTextsEnabled);
+  if (!scan.Failure.empty()) return Fail(scan.Failure);
+  if (!scan.Zubo) return Fail(MessageTexts::NoZubo);
+  if (!scan.EndTile) return Fail(MessageTexts::NoEndTile);
+  std::string failure = CheckPlatformSwitches(map);
+  if (!failure.empty()) return Fail(failure);
+  failure = CheckSprings(map);
+  if (!failure.empty()) return Fail(failure);
+  // A map the level file cannot hold is refused before any warning is given.
+  failure = FileLimitsMessage(map);
+  if (!failure.empty()) return Fail(failure);
+
+  ValidationResult result;
+  result.Passed = true;
+  if (scan.Lava) result.Messages.push_back(MessageTexts::LavaWarning);
+  return result;
+}

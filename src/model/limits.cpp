@@ -1,0 +1,3 @@
+#include "model/limits.h"
+
+const char* const BackgroundNames[BackgroundCount] = {"sewers", "egypt", "jungle"};
