@@ -1,13 +1,16 @@
 #pragma once
 
+#include <QFont>
 #include <QImage>
 #include <QPoint>
 
 #include "model/editor_state.h"
 #include "model/spring.h"
+#include "view/scaled_tiles.h"
 #include "view/view_geometry.h"
 
 class Map;
+class QPainter;
 struct MapCell;
 struct TileSets;
 
@@ -43,5 +46,15 @@ class MapView {
   static QPoint SpringPointToPixel(const SpringPoint& point, const ViewGeometry& geometry);
 
  private:
+  // Draws a layer of a cell; false when its value has no entry in the tile set.
+  bool DrawLayer(QPainter& painter, const Map& map, const ViewGeometry& geometry, int c, int r,
+                 int layer, const MapCell& cell);
+  void DrawEntry(QPainter& painter, const TileSet& set, int index, int left, int bottom, int zoom);
+  void DrawLabel(QPainter& painter, const ViewGeometry& geometry, int c, int r, int textId,
+                 int ascent);
+
   const TileSets& Sets;
+  ScaledTiles Tiles;
+  // The text font keeps the size the last full redraw gave it.
+  QFont LabelFont;
 };

@@ -1,0 +1,59 @@
+#include "view/map_overlays.h"
+
+#include <QPainter>
+#include <algorithm>
+
+#include "model/map.h"
+#include "view/map_view.h"
+#include "view/pixel_drawing.h"
+#include "view/scaled_tiles.h"
+#include "view/tile_set.h"
+#include "view/view_colours.h"
+
+void DrawSprings(QPainter& painter, const Map& map, const ViewGeometry& geometry) {
+  const int springCount = std::clamp(map.SpringCount, 0, SpringCapacity);
+  for (int i = 0; i < springCount; ++i) {
+    const Spring& spring = map.Springs[static_cast<size_t>(i)];
+    const QColor colour = SpringColour(spring.Kind);
+    const int pointCount = std::clamp(spring.PointCount, 0, SpringPointCapacity);
+    for (int k = 1; k < pointCount; ++k) {
+      DrawLine(painter, MapView::SpringPointToPixel(spring.Points[k - 1], geometry),
+               MapView::SpringPointToPixel(spring.Points[k], geometry), colour, geometry.ViewWidth,
+               geometry.ViewHeight);
+    }
+  }
+}
+
+bool DrawPlatforms(QPainter& painter, ScaledTiles& tiles, const TileSets& sets, const Map& map,
+                   const ViewGeometry& geometry) {
+  const int cellSize = geometry.CellSize;
+  const int zoom = geometry.Zoom;
+  const int platformCount = std::clamp(map.PlatformCount, 0, PlatformCapacity);
+  for (int i = 0; i < platformCount; ++i) {
+    const Platform& platform = map.Platforms[static_cast<size_t>(i)];
+    if (platform.Kind > sets.DXPLA.ImageCount()) return false;
+    const TileEntry& entry = sets.DXPLA.Entry(platform.Kind);
+    const QImage& image = tiles.AtZoom(sets.DXPLA, platform.Kind, zoom);
+    // Draws the image bottom-left on the cell's corner and returns its centre.
+    const auto place = [&](int column, int row) {
+      const int x = (column - 1 - geometry.CameraX) * cellSize;
+      const int y = geometry.ViewHeight - (row - 1 - geometry.CameraY) * cellSize -
+                    entry.PatternHeight * zoom / 10;
+      if (!image.isNull()) painter.drawImage(QPoint(x, y), image);
+      return QPoint(x + entry.PatternWidth * zoom / 20, y + entry.PatternHeight * zoom / 20);
+    };
+    const QPoint start = place(platform.StartX, platform.StartY);
+    // The platform being placed will replace the end image and the switch line here.
+    const QPoint end = place(platform.EndX, platform.EndY);
+    DrawLine(painter, start, end, ViewColours::PlatformLine, geometry.ViewWidth,
+             geometry.ViewHeight);
+    if (HasSwitch(platform.SwitchType)) {
+      const QPoint switchCentre(
+          (platform.SwitchX - 1 - geometry.CameraX) * cellSize + cellSize / 2,
+          geometry.ViewHeight - (platform.SwitchY - geometry.CameraY) * cellSize + cellSize / 2);
+      DrawLine(painter, end, switchCentre, ViewColours::PlatformLine, geometry.ViewWidth,
+               geometry.ViewHeight);
+    }
+  }
+  return true;
+}

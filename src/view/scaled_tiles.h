@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QImage>
+#include <array>
+#include <vector>
+
+struct TileSets;
+class TileSet;
+
+// Copies of tile-set entries at the sizes they are drawn in: at the current
+// zoom on the map and in the palette's squares. A copy is made the first time
+// it is needed and kept until the zoom (or the square's side) changes.
+class ScaledTiles {
+ public:
+  explicit ScaledTiles(const TileSets& sets);
+
+  // Entry `index` of `set` at PW * zoom div 10 by PH * zoom div 10 pixels.
+  const QImage& AtZoom(const TileSet& set, int index, int zoom);
+  // Entry `index` of `set` scaled into a square of `side` pixels.
+  const QImage& InSquare(const TileSet& set, int index, int side);
+
+  // `image` scaled to width x height with nearest-neighbour sampling: exactly
+  // the pixels that drawing it into a rectangle of that size gives.
+  static QImage ScaledCopy(const QImage& image, int width, int height);
+
+ private:
+  struct Copies {
+    std::vector<QImage> Images;
+    std::vector<bool> Made;
+  };
+  struct SetCopies {
+    const TileSet* Set = nullptr;
+    Copies Zoomed;
+    Copies Squares;
+  };
+
+  SetCopies& For(const TileSet& set);
+  static void Clear(Copies& copies);
+  static const QImage& Get(Copies& copies, const QImage& image, int index, int width, int height);
+
+  std::array<SetCopies, 7> Sets;
+  int Zoom = 10;
+  int Side = 0;
+};

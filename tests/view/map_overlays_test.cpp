@@ -1,0 +1,130 @@
+#include "view/map_overlays.h"
+
+#include "map_view_fixture.h"
+#include "view/view_colours.h"
+
+namespace {
+
+const QColor Fuchsia(255, 0, 255);
+
+}  // namespace
+
+class MapOverlaysTest : public MapViewTest {
+ protected:
+  MapOverlaysTest() {
+    // A small map keeps the grid out of the way.
+    TheMap->Width = 1;
+    TheMap->Height = 1;
+  }
+
+  void AddSpring(int kind, std::initializer_list<SpringPoint> points) {
+    Spring& spring = TheMap->Springs[static_cast<size_t>(TheMap->SpringCount++)];
+    spring.Kind = kind;
+    spring.PointCount = static_cast<int>(points.size());
+    std::copy(points.begin(), points.end(), spring.Points.begin());
+  }
+};
+
+TEST(SpringColours, ByKind) {
+  EXPECT_EQ(SpringColour(0), QColor(255, 0, 0));
+  EXPECT_EQ(SpringColour(1), QColor(255, 255, 255));
+  EXPECT_EQ(SpringColour(2), QColor(255, 0, 0));
+  EXPECT_EQ(SpringColour(3), QColor(0, 255, 0));
+  EXPECT_EQ(SpringColour(4), QColor(0, 255, 255));
+  EXPECT_EQ(SpringColour(5), QColor(255, 0, 255));
+  EXPECT_EQ(SpringColour(6), QColor(255, 255, 0));
+  EXPECT_EQ(SpringColour(7), QColor(128, 128, 128));
+  EXPECT_EQ(SpringColour(16), QColor(128, 128, 128));
+  EXPECT_EQ(SpringColour(-1), QColor(128, 128, 128));
+}
+
+TEST(SpringPointToPixel, ByCorner) {
+  ViewGeometry geometry;
+  geometry.ViewWidth = 801;
+  geometry.ViewHeight = 569;
+  geometry.CellSize = 16;
+  geometry.CameraX = 1;
+  geometry.CameraY = 1;
+  const auto pixel = [&](uint8_t corner) {
+    return MapView::SpringPointToPixel(SpringPoint{3, 4, corner}, geometry);
+  };
+  EXPECT_EQ(pixel(TopLeft), QPoint(16, 521));
+  EXPECT_EQ(pixel(TopRight), QPoint(32, 521));
+  EXPECT_EQ(pixel(BottomRight), QPoint(32, 537));
+  EXPECT_EQ(pixel(BottomLeft), QPoint(16, 537));
+  EXPECT_EQ(pixel(Center), QPoint(24, 529));
+}
+
+TEST_F(MapOverlaysTest, SpringsAreDrawnInTheirKindsColour) {
+  // Row 10 lies at y = 569 - 160 = 409.
+  AddSpring(3, {{10, 10, TopLeft}, {14, 10, TopLeft}, {14, 12, TopLeft}});
+  AddSpring(9, {{10, 20, TopLeft}, {12, 20, TopLeft}});
+  ASSERT_TRUE(Redraw());
+  EXPECT_EQ(Count(QRect(144, 409, 64, 1), QColor(0, 255, 0)), 64);
+  // The second segment runs up from (208, 409) to (208, 377).
+  EXPECT_EQ(Count(QRect(208, 378, 1, 32), QColor(0, 255, 0)), 32);
+  EXPECT_NE(At(208, 377), QColor(0, 255, 0).rgb());
+  EXPECT_EQ(Count(Buffer.rect(), QColor(0, 255, 0)), 64 + 32);
+  EXPECT_EQ(Count(QRect(0, 0, Width, 400), ViewColours::OtherSpring), 32);
+}
+
+TEST_F(MapOverlaysTest, SpringWithOnePointShowsNothing) {
+  AddSpring(4, {{10, 10, Center}});
+  ASSERT_TRUE(Redraw());
+  EXPECT_EQ(Count(Buffer.rect(), QColor(0, 255, 255)), 0);
+}
+
+TEST_F(MapOverlaysTest, SpringsFollowTheCamera) {
+  AddSpring(6, {{10, 10, TopLeft}, {14, 10, TopLeft}});
+  Inputs.Geometry.CameraX = 2;
+  Inputs.Geometry.CameraY = 1;
+  ASSERT_TRUE(Redraw());
+  EXPECT_EQ(Count(QRect(112, 425, 64, 1), QColor(255, 255, 0)), 64);
+}
+
+TEST_F(MapOverlaysTest, PlatformImagesAndPath) {
+  TheMap->PlatformCount = 1;
+  TheMap->Platforms[0] = Platform{3, 3, 8, 3, 0, 0, 5, 1, NoSwitch};
+  ASSERT_TRUE(Redraw());
+  // Start image at x 32..63, y 521..536; end image at x 112..143.
+  // The path runs from centre (48, 529) to centre (128, 529), its end excluded,
+  // over half a row of each image.
+  EXPECT_EQ(Count(QRect(32, 521, 32, 16), SampleColours::Platform), 32 * 16 - 16);
+  EXPECT_EQ(Count(QRect(112, 521, 32, 16), SampleColours::Platform), 32 * 16 - 16);
+  EXPECT_EQ(Count(QRect(0, 529, Width, 1), Fuchsia), 80);
+  EXPECT_EQ(At(128, 529), SampleColours::Platform.rgb());
+
+  SetZoom(20);
+  ASSERT_TRUE(Redraw());
+  EXPECT_EQ(Count(Buffer.rect(), SampleColours::Platform), 2 * 64 * 32 - 64);
+}
+
+TEST_F(MapOverlaysTest, SwitchLineOnlyForTypesWithASwitch) {
+  TheMap->PlatformCount = 1;
+  for (uint8_t type = 0; type < SwitchTypeCount; ++type) {
+    TheMap->Platforms[0] = Platform{3, 3, 8, 3, 8, 10, 5, 1, type};
+    ASSERT_TRUE(Redraw());
+    // From (128, 529) up to the switch cell's centre (120, 417), its end excluded.
+    const int switchLine = Count(QRect(100, 400, 40, 121), Fuchsia);
+    if (type == NoSwitch || type == NoSwitchOneMove) {
+      EXPECT_EQ(switchLine, 0) << int{type};
+    } else {
+      EXPECT_EQ(switchLine, 103) << int{type};
+      EXPECT_EQ(At(120, 418), Fuchsia.rgb());
+      EXPECT_NE(At(120, 417), Fuchsia.rgb());
+    }
+  }
+}
+
+TEST_F(MapOverlaysTest, PlatformsFollowTheirOwnSwitchOnly) {
+  TheMap->PlatformCount = 1;
+  TheMap->Platforms[0] = Platform{3, 3, 8, 3, 0, 0, 5, 1, NoSwitch};
+  Inputs.Show.Objects = false;
+  ASSERT_TRUE(Redraw());
+  EXPECT_GT(Count(Buffer.rect(), SampleColours::Platform), 0);
+  Inputs.Show.Objects = true;
+  Inputs.Show.Platforms = false;
+  ASSERT_TRUE(Redraw());
+  EXPECT_EQ(Count(Buffer.rect(), SampleColours::Platform), 0);
+  EXPECT_EQ(Count(Buffer.rect(), Fuchsia), 0);
+}
