@@ -1,0 +1,253 @@
+#include "app/control_panel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStyle>
+#include <QToolButton>
+
+#include "model/editor_state.h"
+#include "model/limits.h"
+
+namespace {
+
+// Left edges of the groups, left to right, and the place of the tool panels.
+constexpr int FileGroupLeft = 6;
+constexpr int ModeListLeft = 226;
+constexpr int ViewGroupLeft = 330;
+constexpr int ZoomColumnLeft = 466;
+constexpr int EmulatorGroupLeft = 586;
+constexpr int SwitchesLeft = 748;
+constexpr int ToolPanelLeft = 872;
+constexpr int ToolPanelWidth = 330;
+constexpr int SeparatorXs[] = {220, 324, 580, 742, 866};
+
+// The zoom's edit is read-only, and its up-down ignores the arrow keys; the
+// arrow buttons work.
+class ZoomSpinBox : public QSpinBox {
+ public:
+  explicit ZoomSpinBox(QWidget* parent) : QSpinBox(parent) { lineEdit()->setReadOnly(true); }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    switch (event->key()) {
+      case Qt::Key_Up:
+      case Qt::Key_Down:
+      case Qt::Key_PageUp:
+      case Qt::Key_PageDown:
+        event->accept();
+        return;
+      default:
+        QSpinBox::keyPressEvent(event);
+    }
+  }
+};
+
+QFont PixelFont(const QFont& base, int pixelSize, bool bold = false) {
+  QFont font = base;
+  font.setPixelSize(pixelSize);
+  font.setBold(bold);
+  return font;
+}
+
+template <typename Widget>
+Widget* Place(Widget* widget, const char* name, int x, int y, int width, int height) {
+  widget->setObjectName(QString::fromLatin1(name));
+  widget->setGeometry(x, y, width, height);
+  return widget;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption, int x, int y, int width,
+                  int height = 22) {
+  auto* label = Place(new QLabel(QString::fromLatin1(caption), parent), name, x, y, width, height);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, int x, int y,
+                        int width, int height) {
+  return Place(new QPushButton(QString::fromLatin1(caption), parent), name, x, y, width, height);
+}
+
+QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const char* caption, bool checked, int x,
+                        int y, int width, bool boxRightOfText = false) {
+  auto* box = Place(new QCheckBox(QString::fromLatin1(caption), parent), name, x, y, width, 20);
+  box->setChecked(checked);
+  if (boxRightOfText) box->setLayoutDirection(Qt::RightToLeft);
+  return box;
+}
+
+// An edit with its up-down: the spin box has the up-down's name, its edit the edit's.
+QSpinBox* SetUpSpinBox(QSpinBox* spin, const char* name, const char* editName, int minimum,
+                       int maximum, int value, int x, int y, int width) {
+  Place(spin, name, x, y, width, 22);
+  spin->setRange(minimum, maximum);
+  spin->setValue(value);
+  spin->setGroupSeparatorShown(false);
+  if (auto* edit = spin->findChild<QLineEdit*>())
+    edit->setObjectName(QString::fromLatin1(editName));
+  return spin;
+}
+
+QSpinBox* MakeSpinBox(QWidget* parent, const char* name, const char* editName, int minimum,
+                      int maximum, int value, int x, int y, int width) {
+  return SetUpSpinBox(new QSpinBox(parent), name, editName, minimum, maximum, value, x, y, width);
+}
+
+QLineEdit* MakeCounter(QWidget* parent, const char* name, int x, int y) {
+  auto* edit = Place(new QLineEdit(QStringLiteral("0"), parent), name, x, y, 44, 22);
+  edit->setReadOnly(true);
+  return edit;
+}
+
+}  // namespace
+
+ControlPanel::ControlPanel(QWidget* parent) : QFrame(parent) {
+  setObjectName(QStringLiteral("Panel1"));
+  setFrameStyle(QFrame::Panel | QFrame::Raised);
+  setGeometry(PanelLeft, 0, width(), PanelHeight);
+  BuildFileGroup();
+  BuildMapSizeGroup();
+  BuildModeList();
+  BuildViewGroup();
+  BuildEmulatorGroup();
+  BuildDisplaySwitches();
+  BuildSpecialPanel();
+  BuildCustomTextsPanel();
+  for (int x : SeparatorXs) {
+    auto* line = new QFrame(this);
+    line->setFrameStyle(QFrame::VLine | QFrame::Sunken);
+    line->setAttribute(Qt::WA_TransparentForMouseEvents);
+    line->setGeometry(x, 4, 2, PanelHeight - 8);
+  }
+  LeaveTabOrder();
+}
+
+// Presses that a control passes on stop here; only the panel's own free area
+// counts as a press on the panel.
+void ControlPanel::mousePressEvent(QMouseEvent* event) {
+  event->accept();
+  if (!childAt(event->position().toPoint()) && OnMouseDown) OnMouseDown();
+}
+
+void ControlPanel::BuildFileGroup() {
+  const int x = FileGroupLeft;
+  LFile = MakeLabel(this, "LFile", "File", x, 5, 32, 24);
+  ESoubor = Place(new QLineEdit(this), "ESoubor", x + 32, 5, 152, 24);
+  IBOpenFile = Place(new QToolButton(this), "IBOpenFile", x + 186, 5, 24, 24);
+  IBOpenFile->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+  BSave = MakeButton(this, "BSave", "Save", x, 33, 50, 26);
+  BNew = MakeButton(this, "BNew", "New", x + 53, 33, 50, 26);
+  BHelp = MakeButton(this, "BHelp", "Help", x + 106, 33, 50, 26);
+  BExit = MakeButton(this, "BExit", "Exit", x + 159, 33, 51, 26);
+  const QFont groupFont = PixelFont(font(), 16);
+  for (QWidget* widget : {static_cast<QWidget*>(LFile), static_cast<QWidget*>(IBOpenFile),
+                          static_cast<QWidget*>(BSave), static_cast<QWidget*>(BNew),
+                          static_cast<QWidget*>(BHelp), static_cast<QWidget*>(BExit)}) {
+    widget->setFont(groupFont);
+  }
+}
+
+void ControlPanel::BuildMapSizeGroup() {
+  const int x = FileGroupLeft;
+  CBRiseLeft = MakeCheckBox(this, "CBRiseLeft", "Rise left", false, x, 65, 76, true);
+  LMapWidth = MakeLabel(this, "LMapWidth", "Map width", x + 86, 64, 62);
+  UDWidth = MakeSpinBox(this, "UDWidth", "EWidth", MinMapSize, MaxMapSize, DefaultMapSize, x + 150,
+                        64, 60);
+  CBRiseDown = MakeCheckBox(this, "CBRiseDown", "Rise down", false, x, 89, 76, true);
+  LMapHeight = MakeLabel(this, "LMapHeight", "Map height", x + 86, 88, 62);
+  UDHeight = MakeSpinBox(this, "UDHeight", "EHeight", MinMapSize, MaxMapSize, DefaultMapSize,
+                         x + 150, 88, 60);
+}
+
+void ControlPanel::BuildModeList() {
+  LBMode = Place(new QListWidget(this), "LBMode", ModeListLeft, 3, 92, PanelHeight - 6);
+  for (const char* name : EditModeNames) LBMode->addItem(QString::fromLatin1(name));
+  LBMode->setCurrentRow(ModeBackground);
+}
+
+void ControlPanel::BuildViewGroup() {
+  const int x = ViewGroupLeft;
+  BUp = MakeButton(this, "BUp", "Up", x + 42, 5, 44, 24);
+  BLeft = MakeButton(this, "BLeft", "Left", x, 31, 44, 24);
+  BRight = MakeButton(this, "BRight", "Right", x + 84, 31, 44, 24);
+  BDown = MakeButton(this, "BDown", "Down", x + 42, 57, 44, 24);
+
+  const int column = ZoomColumnLeft;
+  LZoom = MakeLabel(this, "LZoom", "Zoom", column, 5, 50);
+  UDZoom = SetUpSpinBox(new ZoomSpinBox(this), "UDZoom", "EZoom", 2, 100, 10, column + 52, 5, 56);
+  LSelected = MakeLabel(this, "LSelected", "Selected", column, 31, 50);
+  UDSel = MakeSpinBox(this, "UDSel", "ESel", 0, 1000, 1, column + 52, 31, 56);
+  LBackground = MakeLabel(this, "LBackground", "Background", column, 57, 108, 18);
+  CBBackground = Place(new QComboBox(this), "CBBackground", column, 77, 108, 24);
+  for (const char* name : BackgroundNames) CBBackground->addItem(QString::fromLatin1(name));
+  CBBackground->setCurrentIndex(0);
+}
+
+void ControlPanel::BuildEmulatorGroup() {
+  const int x = EmulatorGroupLeft;
+  BRunEmu = MakeButton(this, "BRunEmu", "Run Emu", x, 5, 150, 34);
+  BRunEmu->setFont(PixelFont(font(), 16, true));
+  LScreenWidth = MakeLabel(this, "LScreenWidth", "Screen width", x, 42, 80);
+  UDScreenWidth = MakeSpinBox(this, "UDScreenWidth", "EScreenWidth", 10, 1000, 240, x + 82, 42, 68);
+  LScreenHeight = MakeLabel(this, "LScreenHeight", "Screen height", x, 66, 80);
+  UDScreenHeight =
+      MakeSpinBox(this, "UDScreenHeight", "EScreenHeight", 10, 1000, 320, x + 82, 66, 68);
+  CBZoomed = MakeCheckBox(this, "CBZoomed", "Zoomed", true, x, 90, 80, true);
+}
+
+void ControlPanel::BuildDisplaySwitches() {
+  const int x = SwitchesLeft;
+  CBShowBG = MakeCheckBox(this, "CBShowBG", "Show BG tiles", true, x, 5, 112);
+  CBShowMG = MakeCheckBox(this, "CBShowMG", "Show MG tiles", true, x, 26, 112);
+  CBShowFG = MakeCheckBox(this, "CBShowFG", "Show FG tiles", true, x, 47, 112);
+  CBShowPlatforms = MakeCheckBox(this, "CBShowPlatforms", "Show platform", true, x, 68, 112);
+  CBShowObjects = MakeCheckBox(this, "CBShowObjects", "Show objects", true, x, 89, 112);
+}
+
+void ControlPanel::BuildSpecialPanel() {
+  SpecialPanel =
+      Place(new QWidget(this), "SpecialPanel", ToolPanelLeft, 0, ToolPanelWidth, PanelHeight);
+  QWidget* panel = SpecialPanel;
+  LNumUsedBGTiles = MakeLabel(panel, "LNumUsedBGTiles", "Num used BG tiles", 0, 5, 110);
+  EBGTiles = MakeCounter(panel, "EBGTiles", 112, 5);
+  LNumUsedMGTiles = MakeLabel(panel, "LNumUsedMGTiles", "Num used MG tiles", 0, 31, 110);
+  EMGTiles = MakeCounter(panel, "EMGTiles", 112, 31);
+  LNumUsedFGTiles = MakeLabel(panel, "LNumUsedFGTiles", "Num used FG tiles", 0, 57, 110);
+  EFGTiles = MakeCounter(panel, "EFGTiles", 112, 57);
+  BSelectPrimaryChar =
+      MakeButton(panel, "BSelectPrimaryChar", "Select Primary Char", 168, 4, 150, 24);
+  BSelectTiles = MakeButton(panel, "BSelectTiles", "Select Tiles", 168, 30, 150, 24);
+  BSelectTiles->setFont(PixelFont(font(), 8));
+  BCopyTiles = MakeButton(panel, "BCopyTiles", "Copy Tiles", 168, 56, 150, 24);
+  BLoadScreenOutput =
+      MakeButton(panel, "BLoadScreenOutput", "Load Screen Output", 168, 82, 150, 24);
+}
+
+void ControlPanel::BuildCustomTextsPanel() {
+  CustomTextsPanel =
+      Place(new QWidget(this), "CustomTextsPanel", ToolPanelLeft, 0, ToolPanelWidth, PanelHeight);
+  QWidget* panel = CustomTextsPanel;
+  LCustomTexts = MakeLabel(panel, "LCustomTexts", "Custom Texts", 0, 4, 100, 18);
+  LCustomTextsLinerNumber = MakeLabel(panel, "LCustomTextsLinerNumber", "ID:", 110, 4, 120, 18);
+  MCustomTexts =
+      Place(new QPlainTextEdit(panel), "MCustomTexts", 0, 24, ToolPanelWidth - 4, PanelHeight - 28);
+  MCustomTexts->setLineWrapMode(QPlainTextEdit::NoWrap);
+  MCustomTexts->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  MCustomTexts->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+// Only the memo is reached with Tab; every other control takes the focus by a click.
+void ControlPanel::LeaveTabOrder() {
+  for (QWidget* widget : findChildren<QWidget*>()) {
+    if (widget == MCustomTexts || MCustomTexts->isAncestorOf(widget)) continue;
+    if (widget->focusPolicy() & Qt::TabFocus) widget->setFocusPolicy(Qt::ClickFocus);
+  }
+}

@@ -1,0 +1,107 @@
+#pragma once
+
+#include <QFrame>
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QSpinBox;
+class QToolButton;
+
+// Panel1, the control strip along the bottom of the main window, with every
+// control at its fixed place. Each edit with its up-down is one QSpinBox,
+// named after the up-down; its edit carries the edit's name.
+class ControlPanel : public QFrame {
+ public:
+  static constexpr int PanelHeight = 113;
+  static constexpr int PanelLeft = -1;
+
+  explicit ControlPanel(QWidget* parent = nullptr);
+
+  // Panel1MouseDown: a press on the panel's free area.
+  std::function<void()> OnMouseDown;
+
+  // File group.
+  QLabel* LFile = nullptr;
+  QLineEdit* ESoubor = nullptr;
+  QToolButton* IBOpenFile = nullptr;
+  QPushButton* BSave = nullptr;
+  QPushButton* BNew = nullptr;
+  QPushButton* BHelp = nullptr;
+  QPushButton* BExit = nullptr;
+
+  // Map size group.
+  QCheckBox* CBRiseLeft = nullptr;
+  QLabel* LMapWidth = nullptr;
+  QSpinBox* UDWidth = nullptr;
+  QCheckBox* CBRiseDown = nullptr;
+  QLabel* LMapHeight = nullptr;
+  QSpinBox* UDHeight = nullptr;
+
+  QListWidget* LBMode = nullptr;
+
+  // Camera, zoom, selection and background.
+  QPushButton* BUp = nullptr;
+  QPushButton* BLeft = nullptr;
+  QPushButton* BRight = nullptr;
+  QPushButton* BDown = nullptr;
+  QLabel* LZoom = nullptr;
+  QSpinBox* UDZoom = nullptr;
+  QLabel* LSelected = nullptr;
+  QSpinBox* UDSel = nullptr;
+  QLabel* LBackground = nullptr;
+  QComboBox* CBBackground = nullptr;
+
+  // Emulator group.
+  QPushButton* BRunEmu = nullptr;
+  QLabel* LScreenWidth = nullptr;
+  QSpinBox* UDScreenWidth = nullptr;
+  QLabel* LScreenHeight = nullptr;
+  QSpinBox* UDScreenHeight = nullptr;
+  QCheckBox* CBZoomed = nullptr;
+
+  // Display switches.
+  QCheckBox* CBShowBG = nullptr;
+  QCheckBox* CBShowMG = nullptr;
+  QCheckBox* CBShowFG = nullptr;
+  QCheckBox* CBShowPlatforms = nullptr;
+  QCheckBox* CBShowObjects = nullptr;
+
+  // The special tools panel.
+  QWidget* SpecialPanel = nullptr;
+  QLabel* LNumUsedBGTiles = nullptr;
+  QLineEdit* EBGTiles = nullptr;
+  QLabel* LNumUsedMGTiles = nullptr;
+  QLineEdit* EMGTiles = nullptr;
+  QLabel* LNumUsedFGTiles = nullptr;
+  QLineEdit* EFGTiles = nullptr;
+  QPushButton* BSelectPrimaryChar = nullptr;
+  QPushButton* BSelectTiles = nullptr;
+  QPushButton* BCopyTiles = nullptr;
+  QPushButton* BLoadScreenOutput = nullptr;
+
+  // The custom texts panel, in the same place.
+  QWidget* CustomTextsPanel = nullptr;
+  QLabel* LCustomTexts = nullptr;
+  QLabel* LCustomTextsLinerNumber = nullptr;
+  QPlainTextEdit* MCustomTexts = nullptr;
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  void BuildFileGroup();
+  void BuildMapSizeGroup();
+  void BuildModeList();
+  void BuildViewGroup();
+  void BuildEmulatorGroup();
+  void BuildDisplaySwitches();
+  void BuildSpecialPanel();
+  void BuildCustomTextsPanel();
+  void LeaveTabOrder();
+};
