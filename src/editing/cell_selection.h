@@ -1,0 +1,92 @@
+#pragma once
+
+#include <vector>
+
+#include "editing/edit_result.h"
+#include "editing/mouse_button.h"
+#include "editing/point_to_cell.h"
+#include "view/view_geometry.h"
+
+class Map;
+struct EditorState;
+
+// The cells chosen with "Select Tiles", in the order they were added, and the
+// entry that lands on the pressed cell when "Copy Tiles" pastes them. The
+// selection holds positions, not contents: a paste copies what the cells
+// hold at the moment of the paste. Only "Select Tiles" empties it.
+class CellSelection {
+ public:
+  static constexpr int Capacity = 256;
+
+  const std::vector<CellPosition>& Cells() const { return Entries; }
+  int Count() const { return static_cast<int>(Entries.size()); }
+  bool Contains(CellPosition cell) const;
+
+  // Appends a cell of the grid's storage unless it is listed already or the
+  // list is full. True when it was appended.
+  bool Add(CellPosition cell);
+  void Clear();
+
+  // Makes the entry nearest to the map's bottom-left corner by column + row
+  // the anchor; among equal sums the earliest entry wins. An empty
+  // selection gets entry 0, which a paste never reads.
+  void ChooseAnchor();
+  // The index into Cells() of the anchor (0 for the first entry).
+  int PasteAnchor() const { return Anchor; }
+
+ private:
+  std::vector<CellPosition> Entries;
+  int Anchor = 0;
+};
+
+// "Select Tiles": the selection tool, with an empty selection. The window
+// clears the mode list's highlight.
+void SelectTilesClick(EditorState& state, CellSelection& selection);
+
+// "Copy Tiles": chooses the anchor and starts pasting. The window clears the
+// mode list's highlight.
+void CopyTilesClick(EditorState& state, CellSelection& selection);
+
+// A press of the selection tool (any button) on cell (x, y): a cell on the
+// map is added to the selection. A cell off the map changes nothing and
+// needs no redraw.
+EditResult SelectionPress(const Map& map, CellSelection& selection, int x, int y);
+
+// A press of the paste tool on cell (x, y). The right button goes back to
+// ToolPlaceTile (keeping ActiveLayer) and needs no redraw. The left and
+// middle buttons copy all six layers of every selected cell so that the
+// anchor lands on (x, y); targets off the map are skipped. Every source is
+// read before any target is written, so a paste over its own selection
+// copies the contents from before the paste. Springs, platforms and the
+// primary char stay where they are. A cell off the map changes nothing.
+EditResult PastePress(Map& map, EditorState& state, const CellSelection& selection,
+                      MouseButton button, int x, int y);
+
+// One cell of the paste preview: the contents of map cell Source, drawn at
+// screen column Column and row Row (from 1, rows counted from the bottom).
+struct PreviewCell {
+  int Column = 0;
+  int Row = 0;
+  CellPosition Source;
+};
+
+// The preview of a paste at the pointer's pixel (pointerX, pointerY), in the
+// selection's order: every selected cell whose target map cell lies on the
+// map, at the screen cell where a press there would paste it. Empty for an
+// empty selection.
+std::vector<PreviewCell> PastePreview(const Map& map, const CellSelection& selection,
+                                      const ViewGeometry& geometry, int pointerX, int pointerY);
+
+// The red outline of one selected cell: a square of Size pixels whose
+// top-left pixel is (Left, Top); the right and bottom edges are Left + Size
+// and Top + Size, excluded. It sits one pixel right of the cell's left edge.
+struct SelectionOutline {
+  int Left = 0;
+  int Top = 0;
+  int Size = 0;
+};
+
+// The outlines of all selected cells, in the selection's order, wherever
+// they fall relative to the surface.
+std::vector<SelectionOutline> SelectionOutlines(const CellSelection& selection,
+                                                const ViewGeometry& geometry);

@@ -1,0 +1,66 @@
+#include "levelfile/file_paths.h"
+
+#include <gtest/gtest.h>
+
+TEST(ProgramFolderTest, EndsInOneSlash) {
+  EXPECT_EQ(ProgramFolder("/opt/zubo"), "/opt/zubo/");
+  EXPECT_EQ(ProgramFolder("/opt/zubo/"), "/opt/zubo/");
+  EXPECT_EQ(ProgramFolder("C:/Zubo"), "C:/Zubo/");
+  EXPECT_EQ(ProgramFolder("/"), "/");
+}
+
+TEST(LevelFilePathTest, PlainNamesAreTakenUnderTheProgramFolder) {
+  EXPECT_EQ(LevelFilePath("/opt/zubo/", "a"), "/opt/zubo/a");
+  EXPECT_EQ(LevelFilePath("/opt/zubo/", "levels/a"), "/opt/zubo/levels/a");
+  EXPECT_EQ(LevelFilePath("/opt/zubo/", "a/b/c.lvl"), "/opt/zubo/a/b/c.lvl");
+  EXPECT_EQ(LevelFilePath("/opt/zubo/", "./x"), "/opt/zubo/./x");
+}
+
+TEST(LevelFilePathTest, AbsoluteNamesStandAsTheyAre) {
+  EXPECT_EQ(LevelFilePath("/opt/zubo/", "/tmp/a"), "/tmp/a");
+  EXPECT_EQ(LevelFilePath("/opt/zubo/", "D:\\a"), "D:\\a");
+  EXPECT_EQ(LevelFilePath("/opt/zubo/", "D:/levels/a"), "D:/levels/a");
+}
+
+TEST(LevelFilePathTest, AColonAnywhereMakesTheNameStandAsItIs) {
+  EXPECT_EQ(LevelFilePath("/opt/zubo/", "levels/a:b"), "levels/a:b");
+  EXPECT_EQ(LevelFilePath("/opt/zubo/", "a:"), "a:");
+}
+
+TEST(LevelFilePathTest, OnlyALeadingSlashMakesANameAbsolute) {
+  EXPECT_EQ(LevelFilePath("/opt/zubo/", "levels/"), "/opt/zubo/levels/");
+  EXPECT_EQ(LevelFilePath("/opt/zubo/", " /tmp/a"), "/opt/zubo/ /tmp/a");
+}
+
+TEST(NameInProgramFolderTest, PathInsideGivesTheRestAsTheName) {
+  EXPECT_EQ(NameInProgramFolder("/opt/zubo/", "/opt/zubo/a"), "a");
+  EXPECT_EQ(NameInProgramFolder("/opt/zubo/", "/opt/zubo/levels/demo.lvl"), "levels/demo.lvl");
+}
+
+TEST(NameInProgramFolderTest, PathMustBeginWithTheProgramFolder) {
+  EXPECT_EQ(NameInProgramFolder("/opt/zubo/", "/home/u/opt/zubo/a"), std::nullopt);
+  EXPECT_EQ(NameInProgramFolder("/opt/zubo/", "/tmp/a"), std::nullopt);
+  // A sibling folder whose name merely starts like the program folder.
+  EXPECT_EQ(NameInProgramFolder("/opt/zubo/", "/opt/zubo2/a"), std::nullopt);
+  EXPECT_EQ(NameInProgramFolder("/opt/zubo/", "/opt/zubo"), std::nullopt);
+  EXPECT_EQ(NameInProgramFolder("/opt/zubo/", "/opt/zubo/"), std::nullopt);
+}
+
+TEST(NameInProgramFolderTest, ComparisonIsCaseSensitive) {
+  EXPECT_EQ(NameInProgramFolder("/opt/Zubo/", "/opt/zubo/a"), std::nullopt);
+  EXPECT_EQ(NameInProgramFolder("/opt/Zubo/", "/opt/Zubo/a"), "a");
+}
+
+TEST(NameInProgramFolderTest, NameOfAChosenFileLeadsBackToIt) {
+  const std::string folder = "/opt/zubo/";
+  const std::string chosen = "/opt/zubo/levels/x.lvl";
+  const std::optional<std::string> name = NameInProgramFolder(folder, chosen);
+  ASSERT_TRUE(name.has_value());
+  EXPECT_EQ(LevelFilePath(folder, *name), chosen);
+}
+
+TEST(OverwriteQuestionTest, NamesTheFileAsTypedWithTwoBlanks) {
+  EXPECT_EQ(OverwriteQuestion("a"), "File a exists.  Overwrite?");
+  EXPECT_EQ(OverwriteQuestion("levels/a"), "File levels/a exists.  Overwrite?");
+  EXPECT_EQ(OverwriteQuestion(""), "File  exists.  Overwrite?");
+}
