@@ -13,6 +13,8 @@
 #include <QStyle>
 #include <QToolButton>
 
+#include "app/arrow_button.h"
+#include "app/size_spin_box.h"
 #include "model/editor_state.h"
 #include "model/limits.h"
 
@@ -76,6 +78,10 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, 
   return Place(new QPushButton(QString::fromLatin1(caption), parent), name, x, y, width, height);
 }
 
+ArrowButton* MakeArrowButton(QWidget* parent, const char* name, const char* caption, int x, int y) {
+  return Place(new ArrowButton(QString::fromLatin1(caption), parent), name, x, y, 44, 24);
+}
+
 QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const char* caption, bool checked, int x,
                         int y, int width, bool boxRightOfText = false) {
   auto* box = Place(new QCheckBox(QString::fromLatin1(caption), parent), name, x, y, width, 20);
@@ -85,13 +91,14 @@ QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const char* caption, 
 }
 
 // An edit with its up-down: the spin box has the up-down's name, its edit the edit's.
-QSpinBox* SetUpSpinBox(QSpinBox* spin, const char* name, const char* editName, int minimum,
-                       int maximum, int value, int x, int y, int width) {
+template <typename Spin>
+Spin* SetUpSpinBox(Spin* spin, const char* name, const char* editName, int minimum, int maximum,
+                   int value, int x, int y, int width) {
   Place(spin, name, x, y, width, 22);
   spin->setRange(minimum, maximum);
   spin->setValue(value);
   spin->setGroupSeparatorShown(false);
-  if (auto* edit = spin->findChild<QLineEdit*>())
+  if (auto* edit = spin->template findChild<QLineEdit*>())
     edit->setObjectName(QString::fromLatin1(editName));
   return spin;
 }
@@ -159,12 +166,12 @@ void ControlPanel::BuildMapSizeGroup() {
   const int x = FileGroupLeft;
   CBRiseLeft = MakeCheckBox(this, "CBRiseLeft", "Rise left", false, x, 65, 76, true);
   LMapWidth = MakeLabel(this, "LMapWidth", "Map width", x + 86, 64, 62);
-  UDWidth = MakeSpinBox(this, "UDWidth", "EWidth", MinMapSize, MaxMapSize, DefaultMapSize, x + 150,
-                        64, 60);
+  UDWidth = SetUpSpinBox(new SizeSpinBox(this), "UDWidth", "EWidth", MinMapSize, MaxMapSize,
+                         DefaultMapSize, x + 150, 64, 60);
   CBRiseDown = MakeCheckBox(this, "CBRiseDown", "Rise down", false, x, 89, 76, true);
   LMapHeight = MakeLabel(this, "LMapHeight", "Map height", x + 86, 88, 62);
-  UDHeight = MakeSpinBox(this, "UDHeight", "EHeight", MinMapSize, MaxMapSize, DefaultMapSize,
-                         x + 150, 88, 60);
+  UDHeight = SetUpSpinBox(new SizeSpinBox(this), "UDHeight", "EHeight", MinMapSize, MaxMapSize,
+                          DefaultMapSize, x + 150, 88, 60);
 }
 
 void ControlPanel::BuildModeList() {
@@ -175,10 +182,10 @@ void ControlPanel::BuildModeList() {
 
 void ControlPanel::BuildViewGroup() {
   const int x = ViewGroupLeft;
-  BUp = MakeButton(this, "BUp", "Up", x + 42, 5, 44, 24);
-  BLeft = MakeButton(this, "BLeft", "Left", x, 31, 44, 24);
-  BRight = MakeButton(this, "BRight", "Right", x + 84, 31, 44, 24);
-  BDown = MakeButton(this, "BDown", "Down", x + 42, 57, 44, 24);
+  BUp = MakeArrowButton(this, "BUp", "Up", x + 42, 5);
+  BLeft = MakeArrowButton(this, "BLeft", "Left", x, 31);
+  BRight = MakeArrowButton(this, "BRight", "Right", x + 84, 31);
+  BDown = MakeArrowButton(this, "BDown", "Down", x + 42, 57);
 
   const int column = ZoomColumnLeft;
   LZoom = MakeLabel(this, "LZoom", "Zoom", column, 5, 50);

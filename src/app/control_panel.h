@@ -12,6 +12,8 @@ class QPlainTextEdit;
 class QPushButton;
 class QSpinBox;
 class QToolButton;
+class ArrowButton;
+class SizeSpinBox;
 
 // Panel1, the control strip along the bottom of the main window, with every
 // control at its fixed place. Each edit with its up-down is one QSpinBox,
@@ -38,18 +40,18 @@ class ControlPanel : public QFrame {
   // Map size group.
   QCheckBox* CBRiseLeft = nullptr;
   QLabel* LMapWidth = nullptr;
-  QSpinBox* UDWidth = nullptr;
+  SizeSpinBox* UDWidth = nullptr;
   QCheckBox* CBRiseDown = nullptr;
   QLabel* LMapHeight = nullptr;
-  QSpinBox* UDHeight = nullptr;
+  SizeSpinBox* UDHeight = nullptr;
 
   QListWidget* LBMode = nullptr;
 
   // Camera, zoom, selection and background.
-  QPushButton* BUp = nullptr;
-  QPushButton* BLeft = nullptr;
-  QPushButton* BRight = nullptr;
-  QPushButton* BDown = nullptr;
+  ArrowButton* BUp = nullptr;
+  ArrowButton* BLeft = nullptr;
+  ArrowButton* BRight = nullptr;
+  ArrowButton* BDown = nullptr;
   QLabel* LZoom = nullptr;
   QSpinBox* UDZoom = nullptr;
   QLabel* LSelected = nullptr;

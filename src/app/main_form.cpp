@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -19,7 +20,9 @@
 
 #include "app/control_panel.h"
 #include "app/message_boxes.h"
+#include "app/size_spin_box.h"
 #include "editing/edit_platform.h"
+#include "editing/map_resizing.h"
 #include "model/map.h"
 #include "model/message_texts.h"
 #include "view/draw_surface.h"
@@ -32,7 +35,6 @@ namespace {
 
 constexpr char MainFormCaption[] = "Zubo Editor";
 constexpr int RedrawInterval = 300;
-constexpr int CameraStepInterval = 1;
 // The window is the screen's height less this.
 constexpr int ScreenHeightMargin = 50;
 
@@ -45,11 +47,12 @@ QFont WindowFont() {
 
 }  // namespace
 
-TMainForm::TMainForm(MessageBoxes& boxes, QWidget* parent)
+TMainForm::TMainForm(MessageBoxes& boxes, QWidget* parent, bool customTextsEnabled)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       Boxes(boxes),
       EditedMap(std::make_unique<Map>()),
-      Tiles(std::make_unique<TileSets>()) {
+      Tiles(std::make_unique<TileSets>()),
+      CustomTextsAtStartUp(customTextsEnabled) {
   setObjectName(QStringLiteral("MainForm"));
   setWindowTitle(QString::fromLatin1(MainFormCaption));
   setFont(WindowFont());
@@ -66,28 +69,41 @@ TMainForm::TMainForm(MessageBoxes& boxes, QWidget* parent)
   Timer->setInterval(RedrawInterval);
   TimerSipky = new QTimer(this);
   TimerSipky->setObjectName(QStringLiteral("TimerSipky"));
-  TimerSipky->setInterval(CameraStepInterval);
+  TimerSipky->setInterval(CameraArmedInterval);
+  TimerSipky->setTimerType(Qt::PreciseTimer);
 
+  SetProgramFolder(QCoreApplication::applicationDirPath());
   ConnectControls();
 }
 
-TMainForm::~TMainForm() = default;
+// The controls outlive the map by a moment: nothing they send while they
+// are destroyed may reach it.
+TMainForm::~TMainForm() {
+  Panel1->MCustomTexts->removeEventFilter(this);
+  Panel1->MCustomTexts->viewport()->removeEventFilter(this);
+  disconnect(Panel1->MCustomTexts, nullptr, this, nullptr);
+}
 
 void TMainForm::ConnectControls() {
   connect(Timer, &QTimer::timeout, this, [this] { TimerTimer(); });
-  DXDraw->OnMouseDown = [this](Qt::MouseButton button, int x, int y) {
-    DXDrawMouseDown(button, x, y);
-  };
+  ConnectEditing();
+  ConnectCamera();
+  ConnectFiles();
+  ConnectCustomTexts();
+  ConnectBlocks();
   Panel1->OnMouseDown = [this] { Panel1MouseDown(); };
   connect(Panel1->BHelp, &QPushButton::clicked, this, [this] { BHelpClick(); });
-  connect(Panel1->BExit, &QPushButton::clicked, this, [this] { BExitClick(); });
   // BHelp is the window's cancel button: Esc presses it.
   auto* cancel = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(cancel, &QShortcut::activated, Panel1->BHelp, &QPushButton::click);
 
   connect(Panel1->UDZoom, qOverload<int>(&QSpinBox::valueChanged), this, [this] { EZoomChange(); });
   connect(Panel1->UDSel, qOverload<int>(&QSpinBox::valueChanged), this, [this] { ESelChange(); });
-  // Width, height and background live in their controls; the map mirrors them.
+  // Width, height and background live in their controls; the map mirrors
+  // them. Arrow steps and program changes run the resize rules first; a
+  // typed size is only mirrored.
+  Panel1->UDWidth->OnChanging = [this](int proposed) { UDWidthChangingEx(proposed); };
+  Panel1->UDHeight->OnChanging = [this](int proposed) { UDHeightChangingEx(proposed); };
   connect(Panel1->UDWidth, qOverload<int>(&QSpinBox::valueChanged), this,
           [this](int value) { EditedMap->Width = value; });
   connect(Panel1->UDHeight, qOverload<int>(&QSpinBox::valueChanged), this,
@@ -99,7 +115,7 @@ void TMainForm::ConnectControls() {
 }
 
 bool TMainForm::StartUp() {
-  CustomTextsSwitch = true;
+  CustomTextsSwitch = CustomTextsAtStartUp;
   Panel1->SpecialPanel->setVisible(!CustomTextsSwitch);
   Panel1->CustomTextsPanel->setVisible(CustomTextsSwitch);
   SizeToScreen();
@@ -167,8 +183,7 @@ void TMainForm::TimerTimer() {
   RedrawView();
 }
 
-void TMainForm::RedrawView() {
-  if (!MapDrawing || !DXDraw->IsReady()) return;
+ViewInputs TMainForm::CurrentViewInputs() const {
   ViewInputs inputs;
   inputs.Geometry = View;
   inputs.Show.BG = Panel1->CBShowBG->isChecked();
@@ -179,7 +194,27 @@ void TMainForm::RedrawView() {
   inputs.ActiveTool = Editor.ActiveTool;
   inputs.ActiveLayer = Editor.ActiveLayer;
   inputs.SelectedPosition = Panel1->UDSel->value();
-  if (MapDrawing->RedrawView(DXDraw->Buffer(), *EditedMap, inputs)) {
+  inputs.Overlay.PointerPosition = Pointer;
+  inputs.Overlay.SpringInProgress = SpringTool.SpringInProgress;
+  inputs.Overlay.LastSpringPoint = SpringTool.LastSpringPoint;
+  if (Editor.ActiveTool == Tool::ToolPasteBlock) {
+    for (const PreviewCell& cell : PastePreview(*EditedMap, Cells, View, Pointer.x(), Pointer.y()))
+      inputs.Block.Preview.push_back({cell.Column, cell.Row, cell.Source.X, cell.Source.Y});
+  }
+  if (Editor.ActiveTool == Tool::ToolSelectBlock || Editor.ActiveTool == Tool::ToolPasteBlock) {
+    for (const SelectionOutline& outline : SelectionOutlines(Cells, View))
+      inputs.Block.Outlines.push_back({outline.Left, outline.Top, outline.Size});
+  }
+  if (Placement == PlatformStage::StartPlaced)
+    inputs.Overlay.Placing = PlatformPlacing::ChoosingEnd;
+  else if (Placement == PlatformStage::AwaitingSwitch)
+    inputs.Overlay.Placing = PlatformPlacing::ChoosingSwitch;
+  return inputs;
+}
+
+void TMainForm::RedrawView() {
+  if (!MapDrawing || !DXDraw->IsReady()) return;
+  if (MapDrawing->RedrawView(DXDraw->Buffer(), *EditedMap, CurrentViewInputs())) {
     DXDraw->Flip();
   } else {
     RecoverCorruptedMap();
@@ -189,8 +224,7 @@ void TMainForm::RedrawView() {
 // A map that refers to a missing tile cannot be drawn: it is replaced by an
 // empty 20 x 20 map without asking, then the user is told.
 void TMainForm::RecoverCorruptedMap() {
-  Panel1->UDWidth->setValue(DefaultMapSize);
-  Panel1->UDHeight->setValue(DefaultMapSize);
+  SetMapSize(DefaultMapSize, DefaultMapSize);
   EditedMap->Saved = true;
   NewMap();
   Boxes.ShowMessage(QString::fromLatin1(MessageTexts::MapCorrupted));
@@ -200,13 +234,16 @@ void TMainForm::NewMap() {
   // The map is emptied first, so that a redraw run by the selection change
   // below already draws the empty map.
   ::NewMap(*EditedMap);
+  // The spring or platform that was being placed has gone with the lists.
+  SpringTool.SpringInProgress = false;
+  Placement = PlatformStage::Idle;
   View.CameraX = 0;
   View.CameraY = 0;
   Editor.SelectedIndex = 1;
   Panel1->UDSel->setValue(1);
   Editor.ActiveTool = Tool::ToolPlaceTile;
   Editor.ActiveLayer = LayerBg;
-  Panel1->MCustomTexts->clear();
+  SetCustomTextsMemo({});
   Panel1->LBMode->setCurrentRow(ModeBackground);
   UpdateTileCounters();
 }
@@ -238,25 +275,23 @@ void TMainForm::BHelpClick() {
   Boxes.ShowMessage(QString::fromLatin1(MessageTexts::Help));
 }
 
-// Closing goes through closeEvent, which asks about unsaved changes.
-void TMainForm::BExitClick() {
-  close();
-}
-
-void TMainForm::closeEvent(QCloseEvent* event) {
-  if (!EditedMap->Saved && !Boxes.Confirm(QString::fromLatin1(MessageTexts::NotSavedReallyExit))) {
-    event->ignore();
-    return;
-  }
-  event->accept();
-}
-
 void TMainForm::FocusWindow() {
   setFocus(Qt::MouseFocusReason);
 }
 
-void TMainForm::DXDrawMouseDown(Qt::MouseButton, int, int) {
-  FocusWindow();
+void TMainForm::SetMapSize(int width, int height) {
+  Panel1->UDWidth->SetPosition(width);
+  Panel1->UDHeight->SetPosition(height);
+}
+
+void TMainForm::UDWidthChangingEx(int proposed) {
+  ::UDWidthChangingEx(*EditedMap, Panel1->UDWidth->value(), proposed,
+                      Panel1->CBRiseLeft->isChecked());
+}
+
+void TMainForm::UDHeightChangingEx(int proposed) {
+  ::UDHeightChangingEx(*EditedMap, Panel1->UDHeight->value(), proposed,
+                       Panel1->CBRiseDown->isChecked());
 }
 
 void TMainForm::FormMouseDown() {

@@ -1,8 +1,15 @@
 #pragma once
 
+#include <QPoint>
+#include <QString>
 #include <QWidget>
 #include <memory>
 
+#include "app/camera.h"
+#include "editing/cell_selection.h"
+#include "editing/mouse_button.h"
+#include "editing/platform_tool.h"
+#include "editing/spring_tool.h"
 #include "model/editor_state.h"
 #include "view/view_geometry.h"
 
@@ -13,13 +20,18 @@ class MessageBoxes;
 class QTimer;
 class TDrawSurface;
 class TEditPlatform;
+struct EditResult;
 struct TileSets;
+struct ViewInputs;
 
 // The main window: the drawing surface above the control panel. It owns the
 // map, the editing state, the tile sets and both timers for the whole run.
 class TMainForm : public QWidget {
  public:
-  explicit TMainForm(MessageBoxes& boxes, QWidget* parent = nullptr);
+  // customTextsEnabled is the switch that start-up sets; the editor always
+  // runs with it on, tests also run the special panel's tools with it off.
+  explicit TMainForm(MessageBoxes& boxes, QWidget* parent = nullptr,
+                     bool customTextsEnabled = true);
   ~TMainForm() override;
 
   // FormCreate: the start-up sequence. Returns false, after the message that
@@ -38,6 +50,17 @@ class TMainForm : public QWidget {
   QTimer* RedrawTimer() const { return Timer; }
   QTimer* CameraTimer() const { return TimerSipky; }
   bool CustomTextsEnabled() const { return CustomTextsSwitch; }
+  MouseButton HeldButton() const { return Held; }
+  QPoint PointerPosition() const { return Pointer; }
+  const SpringToolState& SpringState() const { return SpringTool; }
+  PlatformStage PlacementStage() const { return Placement; }
+  ScrollDirection Scrolling() const { return Direction; }
+  const CellSelection& Selection() const { return Cells; }
+
+  // The folder level files belong to, with a trailing "/": the executable's
+  // folder unless set otherwise.
+  const QString& ProgramFolderPath() const { return ProgramFolderName; }
+  void SetProgramFolder(const QString& folder);
 
   // The layout rule: the surface fills the client area above the panel.
   void FormResize();
@@ -50,17 +73,83 @@ class TMainForm : public QWidget {
   // Empties the map and resets the editing state that goes with it.
   void NewMap();
   void BHelpClick();
+
+  // The file commands. Every one that would drop unsaved changes asks first.
+  void BNewClick();
+  void IBOpenFileClick();
+  void LoadLevelFile();
+  void BSaveClick();
   void BExitClick();
-  void DXDrawMouseDown(Qt::MouseButton button, int x, int y);
+  // Validates, writes the emulator's level file and starts the emulator.
+  void BRunEmuClick();
+
+  // The custom texts memo: its lines are the map's custom texts.
+  void MCustomTextsChange();
+  // MCustomTextsEnter, MCustomTextsClick and MCustomTextsKeyUp: the label
+  // shows the identifier of the line holding the caret.
+  void UpdateCustomTextsId();
+
+  // Block selection and copy, and the export of a selected block.
+  void BSelectTilesClick();
+  void BCopyTilesClick();
+  void BLoadScreenOutputClick();
   void FormMouseDown();
   void Panel1MouseDown();
+
+  // Mouse editing on the drawing surface, in surface pixels.
+  void DXDrawMouseDown(Qt::MouseButton button, int x, int y);
+  void DXDrawMouseMove(int x, int y);
+  void DXDrawMouseUp(Qt::MouseButton button, int x, int y);
+  void LBModeClick();
+  void BSelectPrimaryCharClick();
+
+  // Camera movement and the window's keys; keys arrive only while the window
+  // itself holds the focus.
+  void StartScrolling(ScrollDirection direction);
+  void StopScrolling();
+  void TimerSipkyTimer();
+  void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+  void FormKeyUp(int key);
+
+  // The map size changes the program makes (Load, the recoveries): both
+  // run the resize rules like an arrow step.
+  void SetMapSize(int width, int height);
+  void UDWidthChangingEx(int proposed);
+  void UDHeightChangingEx(int proposed);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void ConnectEditing();
+  void ConnectCamera();
+  void ConnectFiles();
+  void ConnectCustomTexts();
+  void ConnectBlocks();
+  // Shows the validation's messages in order; true when the map may be written.
+  bool ValidateForWrite();
+  // Puts lines into the memo without counting as an edit.
+  void SetCustomTextsMemo(const std::vector<std::string>& lines);
+  // Clears the mode list's highlight, for the tools no mode stands for.
+  void ClearModeSelection();
+  ViewInputs CurrentViewInputs() const;
+  void RefreshCell(int x, int y);
+  // The press algorithm; a repeat from pointer movement leaves the focus alone.
+  void MapPress(MouseButton button, int x, int y, bool fromUser);
+  // True when the press picked from the palette (or missed its entries).
+  bool PalettePress(int x, int y);
+  EditResult ToolPress(MouseButton button, int x, int y);
+  void ApplyEditResult(const EditResult& result);
+  void RunPlatformDialog();
+  // True while a line follows the pointer: a spring being drawn, or the end
+  // or switch of a platform being placed.
+  bool PointerLineShown() const;
+
   void ConnectControls();
   void SizeToScreen();
   void StartEditingState();
@@ -76,6 +165,14 @@ class TMainForm : public QWidget {
   EditorState Editor;
   ViewGeometry View;
   bool CustomTextsSwitch = false;
+  const bool CustomTextsAtStartUp;
+  QString ProgramFolderName;
+  CellSelection Cells;
+  MouseButton Held = MouseButton::None;
+  QPoint Pointer;
+  SpringToolState SpringTool;
+  PlatformStage Placement = PlatformStage::Idle;
+  ScrollDirection Direction = ScrollDirection::None;
 
   TDrawSurface* DXDraw = nullptr;
   ControlPanel* Panel1 = nullptr;

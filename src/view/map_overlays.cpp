@@ -10,6 +10,13 @@
 #include "view/tile_set.h"
 #include "view/view_colours.h"
 
+namespace {
+
+// The outlines of selected cells.
+const QColor SelectionOutlineColour(255, 0, 0);
+
+}  // namespace
+
 void DrawSprings(QPainter& painter, const Map& map, const ViewGeometry& geometry) {
   const int springCount = std::clamp(map.SpringCount, 0, SpringCapacity);
   for (int i = 0; i < springCount; ++i) {
@@ -24,8 +31,17 @@ void DrawSprings(QPainter& painter, const Map& map, const ViewGeometry& geometry
   }
 }
 
+void DrawSpringInProgress(QPainter& painter, const Map& map, const ViewGeometry& geometry,
+                          const EditOverlay& overlay) {
+  if (!overlay.SpringInProgress || map.SpringCount < 1 || map.SpringCount > SpringCapacity) return;
+  const Spring& spring = map.Springs[static_cast<size_t>(map.SpringCount - 1)];
+  DrawLine(painter, MapView::SpringPointToPixel(overlay.LastSpringPoint, geometry),
+           overlay.PointerPosition, SpringColour(spring.Kind), geometry.ViewWidth,
+           geometry.ViewHeight);
+}
+
 bool DrawPlatforms(QPainter& painter, ScaledTiles& tiles, const TileSets& sets, const Map& map,
-                   const ViewGeometry& geometry) {
+                   const ViewGeometry& geometry, const EditOverlay& overlay) {
   const int cellSize = geometry.CellSize;
   const int zoom = geometry.Zoom;
   const int platformCount = std::clamp(map.PlatformCount, 0, PlatformCapacity);
@@ -42,18 +58,44 @@ bool DrawPlatforms(QPainter& painter, ScaledTiles& tiles, const TileSets& sets, 
       if (!image.isNull()) painter.drawImage(QPoint(x, y), image);
       return QPoint(x + entry.PatternWidth * zoom / 20, y + entry.PatternHeight * zoom / 20);
     };
+    const PlatformPlacing placing =
+        i == platformCount - 1 ? overlay.Placing : PlatformPlacing::None;
     const QPoint start = place(platform.StartX, platform.StartY);
-    // The platform being placed will replace the end image and the switch line here.
-    const QPoint end = place(platform.EndX, platform.EndY);
+    const QPoint end = placing == PlatformPlacing::ChoosingEnd
+                           ? overlay.PointerPosition
+                           : place(platform.EndX, platform.EndY);
     DrawLine(painter, start, end, ViewColours::PlatformLine, geometry.ViewWidth,
              geometry.ViewHeight);
-    if (HasSwitch(platform.SwitchType)) {
+    if (placing == PlatformPlacing::ChoosingSwitch) {
+      DrawLine(painter, end, overlay.PointerPosition, ViewColours::PlatformLine, geometry.ViewWidth,
+               geometry.ViewHeight);
+    } else if (HasSwitch(platform.SwitchType)) {
       const QPoint switchCentre(
           (platform.SwitchX - 1 - geometry.CameraX) * cellSize + cellSize / 2,
           geometry.ViewHeight - (platform.SwitchY - geometry.CameraY) * cellSize + cellSize / 2);
       DrawLine(painter, end, switchCentre, ViewColours::PlatformLine, geometry.ViewWidth,
                geometry.ViewHeight);
     }
+  }
+  return true;
+}
+
+bool DrawBlockOverlays(QPainter& painter, const Map& map, const ViewInputs& inputs,
+                       const CellLayerDrawer& drawLayer) {
+  if (inputs.ActiveTool != Tool::ToolSelectBlock && inputs.ActiveTool != Tool::ToolPasteBlock)
+    return true;
+  if (inputs.ActiveTool == Tool::ToolPasteBlock) {
+    for (const BlockPreviewCell& preview : inputs.Block.Preview) {
+      if (!Map::InStorage(preview.SourceX, preview.SourceY)) continue;
+      const MapCell& source = map.Cell(preview.SourceX, preview.SourceY);
+      for (int layer = LayerBg; layer <= LayerChar; ++layer) {
+        if (!drawLayer(preview.Column, preview.Row, layer, source)) return false;
+      }
+    }
+  }
+  for (const BlockOutline& outline : inputs.Block.Outlines) {
+    OutlineBox(painter, outline.Left, outline.Top, outline.Left + outline.Size,
+               outline.Top + outline.Size, SelectionOutlineColour);
   }
   return true;
 }

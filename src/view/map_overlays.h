@@ -1,17 +1,83 @@
 #pragma once
 
+#include <QPoint>
+#include <functional>
+#include <vector>
+
+#include "model/spring.h"
+
 class Map;
 class QPainter;
 class ScaledTiles;
+struct MapCell;
 struct TileSets;
 struct ViewGeometry;
+struct ViewInputs;
+
+// How the last platform of the list is drawn while it is being placed: its
+// end follows the pointer while the end is chosen, and a switch line runs
+// from its end to the pointer while the switch is chosen. Otherwise it is
+// drawn like every other platform.
+enum class PlatformPlacing {
+  None,
+  ChoosingEnd,
+  ChoosingSwitch,
+};
+
+// The work in progress of the editing tools that follows the pointer.
+struct EditOverlay {
+  QPoint PointerPosition;  // the last pointer position over the surface
+  // The last spring of the list is being drawn; LastSpringPoint is its newest point.
+  bool SpringInProgress = false;
+  SpringPoint LastSpringPoint{};
+  PlatformPlacing Placing = PlatformPlacing::None;
+};
 
 // Draws every spring as its polyline in the colour of its kind.
 void DrawSprings(QPainter& painter, const Map& map, const ViewGeometry& geometry);
 
+// The line from the newest point of the spring being drawn to the pointer, in
+// the colour of that spring's kind.
+void DrawSpringInProgress(QPainter& painter, const Map& map, const ViewGeometry& geometry,
+                          const EditOverlay& overlay);
+
 // Draws every platform: its image at the start and end cells, the path
 // between the images' centres and, for switch types with a switch, the line
-// from the end image's centre to the switch cell's centre. False when a
-// platform's kind has no image.
+// from the end image's centre to the switch cell's centre. The last platform
+// is drawn as overlay.Placing says. False when a platform's kind has no image.
 bool DrawPlatforms(QPainter& painter, ScaledTiles& tiles, const TileSets& sets, const Map& map,
-                   const ViewGeometry& geometry);
+                   const ViewGeometry& geometry, const EditOverlay& overlay);
+
+// One cell of the paste preview: the contents of map cell (SourceX, SourceY),
+// drawn at screen column Column and row Row (from 1, rows from the bottom).
+struct BlockPreviewCell {
+  int Column = 0;
+  int Row = 0;
+  int SourceX = 0;
+  int SourceY = 0;
+};
+
+// The red outline of a selected cell: a square of Size pixels with its
+// top-left pixel at (Left, Top).
+struct BlockOutline {
+  int Left = 0;
+  int Top = 0;
+  int Size = 0;
+};
+
+// What the block tools show over the map: the selection where a paste at the
+// pointer would put it, and the outlines of the selected cells.
+struct BlockOverlay {
+  std::vector<BlockPreviewCell> Preview;
+  std::vector<BlockOutline> Outlines;
+};
+
+// Draws one layer 0..4 of a cell's contents at a screen cell; false when the
+// value has no entry in its tile set.
+using CellLayerDrawer = std::function<bool(int c, int r, int layer, const MapCell& cell)>;
+
+// While "Select Tiles" or "Copy Tiles" is the tool: the paste preview (all
+// five drawn layers of each cell, whatever the show switches say), then the
+// red outlines. Otherwise nothing. False when a previewed value has no entry.
+bool DrawBlockOverlays(QPainter& painter, const Map& map, const ViewInputs& inputs,
+                       const CellLayerDrawer& drawLayer);

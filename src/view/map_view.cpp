@@ -43,12 +43,31 @@ Positions VisitedPositions(const ViewGeometry& geometry) {
 // within a row; stops at the first position for which it returns false.
 template <typename Visit>
 bool Sweep(const Positions& positions, const Map& map, const ViewGeometry& geometry, Visit visit) {
+  if (positions.FirstColumn > positions.LastColumn) return true;
   for (int r = positions.LastRow; r >= positions.FirstRow; --r) {
-    for (int c = positions.FirstColumn; c <= positions.LastColumn; ++c) {
-      if (!visit(c, r, map.Cell(geometry.CameraX + c, geometry.CameraY + r))) return false;
+    // The storage is column-major: the next column's cell lies GridSize cells on.
+    const MapCell* cell = &map.Cell(geometry.CameraX + positions.FirstColumn, geometry.CameraY + r);
+    for (int c = positions.FirstColumn; c <= positions.LastColumn; ++c, cell += GridSize) {
+      if (!visit(c, r, *cell)) return false;
     }
   }
   return true;
+}
+
+// The byte of cell layer 0..4, without a call.
+inline int LayerValue(const MapCell& cell, int layer) {
+  switch (layer) {
+    case LayerBg:
+      return cell.BgTile;
+    case LayerMg:
+      return cell.MgTile;
+    case LayerFg:
+      return cell.FgTile;
+    case LayerObject:
+      return cell.ObjectKind;
+    default:
+      return cell.CharKind;
+  }
 }
 
 // The grid over the complete cells of the map: two adjacent gray lines between
@@ -122,8 +141,22 @@ QPoint MapView::SpringPointToPixel(const SpringPoint& point, const ViewGeometry&
   return QPoint(x, y);
 }
 
-void MapView::DrawEntry(QPainter& painter, const TileSet& set, int index, int left, int bottom,
-                        int zoom) {
+void MapView::BeginCells(QPainter& painter, int zoom) {
+  CellTarget = PixelTarget::Of(painter);
+  for (int layer = LayerBg; layer <= LayerChar; ++layer) {
+    const TileSet& set = Sets.ForLayer(layer);
+    Shelves[static_cast<size_t>(layer)] = &Tiles.SpritesAtZoom(set, zoom);
+    ImageCounts[static_cast<size_t>(layer)] = set.ImageCount();
+  }
+}
+
+void MapView::DrawEntry(QPainter& painter, SpriteShelf& sprites, const TileSet& set, int index,
+                        int left, int bottom, int zoom) {
+  if (!CellTarget.IsNull()) {
+    const Sprite& sprite = sprites.At(index);
+    sprite.Draw(CellTarget, left, bottom - sprite.Height());
+    return;
+  }
   const QImage& image = Tiles.AtZoom(set, index, zoom);
   if (image.isNull()) return;
   painter.drawImage(QPoint(left, bottom - set.Entry(index).PatternHeight * zoom / UnscaledZoom),
@@ -134,18 +167,30 @@ bool MapView::DrawLayer(QPainter& painter, const Map& map, const ViewGeometry& g
                         int r, int layer, const MapCell& cell) {
   const int left = (c - 1) * geometry.CellSize;
   const int bottom = geometry.ViewHeight - (r - 1) * geometry.CellSize;
-  const int value = cell.LayerByte(layer);
+  const int value = LayerValue(cell, layer);
   if (value != 0) {
-    const TileSet& set = Sets.ForLayer(layer);
-    if (value > set.ImageCount()) return false;
-    DrawEntry(painter, set, value, left, bottom, geometry.Zoom);
+    if (value > ImageCounts[static_cast<size_t>(layer)]) return false;
+    DrawEntry(painter, *Shelves[static_cast<size_t>(layer)], Sets.ForLayer(layer), value, left,
+              bottom, geometry.Zoom);
   }
   if (layer == LayerObject && map.PrimaryCharX == geometry.CameraX + c &&
       map.PrimaryCharY == geometry.CameraY + r) {
     // The marker is always scaled to its drawn size; at zoom 10 that is its own size.
-    DrawEntry(painter, Sets.DXCH, 0, left, bottom, geometry.Zoom);
+    DrawEntry(painter, *Shelves[LayerChar], Sets.DXCH, 0, left, bottom, geometry.Zoom);
   }
   return true;
+}
+
+bool MapView::DrawFirstForeground(QPainter& painter, const Map& map, const ViewGeometry& geometry,
+                                  int c, int r, const MapCell& cell) {
+  const int value = cell.FgTile;
+  if (value == 0) return true;
+  if (value > ImageCounts[LayerFg]) return false;
+  // An image without partly transparent pixels, drawn again later at the same
+  // place, gives every pixel it covers its own colour again. (The painter's
+  // path draws it twice, as the plain drawing does.)
+  if (!CellTarget.IsNull() && Shelves[LayerFg]->At(value).IsBinary()) return true;
+  return DrawLayer(painter, map, geometry, c, r, LayerFg, cell);
 }
 
 void MapView::DrawLabel(QPainter& painter, const ViewGeometry& geometry, int c, int r, int textId,
@@ -159,7 +204,9 @@ void MapView::DrawCellLayer(QImage& buffer, const Map& map, const ViewInputs& in
                             int layer, const MapCell& cell) {
   if (buffer.isNull()) return;
   QPainter painter(&buffer);
-  DrawLayer(painter, map, Usable(inputs.Geometry), c, r, layer, cell);
+  const ViewGeometry geometry = Usable(inputs.Geometry);
+  BeginCells(painter, geometry.Zoom);
+  DrawLayer(painter, map, geometry, c, r, layer, cell);
 }
 
 bool MapView::RedrawView(QImage& buffer, const Map& map, const ViewInputs& inputs) {
@@ -168,6 +215,7 @@ bool MapView::RedrawView(QImage& buffer, const Map& map, const ViewInputs& input
   const ShowSwitches& show = inputs.Show;
   QPainter painter(&buffer);
   painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  BeginCells(painter, geometry.Zoom);
   FillBox(painter, 0, 0, geometry.ViewWidth, geometry.ViewHeight, ViewColours::Background);
   DrawGrid(painter, map, geometry);
 
@@ -178,7 +226,7 @@ bool MapView::RedrawView(QImage& buffer, const Map& map, const ViewInputs& input
   const bool tilesDrawn = Sweep(positions, map, geometry, [&](int c, int r, const MapCell& cell) {
     return (!show.BG || drawLayer(c, r, LayerBg, cell)) &&
            (!show.MG || drawLayer(c, r, LayerMg, cell)) &&
-           (!show.FG || drawLayer(c, r, LayerFg, cell));
+           (!show.FG || DrawFirstForeground(painter, map, geometry, c, r, cell));
   });
   if (!tilesDrawn) return false;
 
@@ -208,9 +256,12 @@ bool MapView::RedrawView(QImage& buffer, const Map& map, const ViewInputs& input
   if (!foregroundDrawn) return false;
 
   // The block selection and paste preview go here, while a block tool is active.
+  if (!DrawBlockOverlays(painter, map, inputs, drawLayer)) return false;
   DrawSprings(painter, map, geometry);
-  // The spring being drawn goes here, while the spring tool has one in progress.
-  if (show.Platforms && !DrawPlatforms(painter, Tiles, Sets, map, geometry)) return false;
+  if (inputs.ActiveTool == Tool::ToolSprings)
+    DrawSpringInProgress(painter, map, geometry, inputs.Overlay);
+  if (show.Platforms && !DrawPlatforms(painter, Tiles, Sets, map, geometry, inputs.Overlay))
+    return false;
 
   if (inputs.ActiveTool == Tool::ToolPlaceTile || inputs.ActiveTool == Tool::ToolPlatforms) {
     const TileSet* set = PaletteTileSet(Sets, inputs.ActiveTool, inputs.ActiveLayer);
@@ -233,6 +284,7 @@ void MapView::RefreshCell(QImage& buffer, const Map& map, const ViewInputs& inpu
   FillBox(painter, (c - 1) * geometry.CellSize, geometry.ViewHeight - r * geometry.CellSize,
           c * geometry.CellSize, geometry.ViewHeight - (r - 1) * geometry.CellSize,
           ViewColours::Background);
+  BeginCells(painter, geometry.Zoom);
   // No guard here: a value without an entry is skipped, and the next full
   // redraw reports it.
   const bool shown[] = {show.BG, show.MG, show.FG, show.Objects, show.Objects};

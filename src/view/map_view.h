@@ -3,9 +3,12 @@
 #include <QFont>
 #include <QImage>
 #include <QPoint>
+#include <array>
 
 #include "model/editor_state.h"
+#include "model/map_cell.h"
 #include "model/spring.h"
+#include "view/map_overlays.h"
 #include "view/scaled_tiles.h"
 #include "view/view_geometry.h"
 
@@ -21,6 +24,8 @@ struct ViewInputs {
   Tool ActiveTool = Tool::ToolPlaceTile;
   int ActiveLayer = 0;
   int SelectedPosition = 1;  // the position of the "Selected" up-down, framed in the palette
+  EditOverlay Overlay;       // the spring being drawn and the platform being placed
+  BlockOverlay Block;        // the paste preview and selection outlines of the block tools
 };
 
 // Draws the map into a back buffer of ViewWidth x ViewHeight pixels
@@ -49,12 +54,24 @@ class MapView {
   // Draws a layer of a cell; false when its value has no entry in the tile set.
   bool DrawLayer(QPainter& painter, const Map& map, const ViewGeometry& geometry, int c, int r,
                  int layer, const MapCell& cell);
-  void DrawEntry(QPainter& painter, const TileSet& set, int index, int left, int bottom, int zoom);
+  void DrawEntry(QPainter& painter, SpriteShelf& sprites, const TileSet& set, int index, int left,
+                 int bottom, int zoom);
+  // The tile pass's foreground: checked like any layer, but drawn only when
+  // the foreground pass's second drawing at the same place would not cover it.
+  bool DrawFirstForeground(QPainter& painter, const Map& map, const ViewGeometry& geometry, int c,
+                           int r, const MapCell& cell);
+  // Looks up, once per drawing call, where cells are drawn and the sprites
+  // of the layers' sets at the zoom.
+  void BeginCells(QPainter& painter, int zoom);
   void DrawLabel(QPainter& painter, const ViewGeometry& geometry, int c, int r, int textId,
                  int ascent);
 
   const TileSets& Sets;
   ScaledTiles Tiles;
+  // The painter's pixels, drawn on by hand; null when the painter must draw.
+  PixelTarget CellTarget;
+  std::array<SpriteShelf*, LayerChar + 1> Shelves{};
+  std::array<int, LayerChar + 1> ImageCounts{};
   // The text font keeps the size the last full redraw gave it.
   QFont LabelFont;
 };

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "view/sprite.h"
+
 namespace {
 
 // The minor coordinate of step i of a line with `steps` steps along its major
@@ -26,11 +28,27 @@ void ClipSteps(int start, int direction, int steps, int size, int& first, int& l
   }
 }
 
+// Where opaque boxes can be filled by hand: the painter's pixels, unless the
+// colour is partly transparent or the painter must do the drawing itself.
+PixelTarget BoxTarget(QPainter& painter, QColor colour) {
+  return colour.alpha() == 255 ? PixelTarget::Of(painter) : PixelTarget();
+}
+
+void Fill(QPainter& painter, const PixelTarget& target, int x1, int y1, int x2, int y2,
+          QColor colour) {
+  if (x2 <= x1 || y2 <= y1) return;
+  if (target.IsNull()) {
+    painter.fillRect(QRect(x1, y1, x2 - x1, y2 - y1), colour);
+  } else {
+    FillPixels(target, x1, y1, x2, y2, colour.rgba());
+  }
+}
+
 }  // namespace
 
 void FillBox(QPainter& painter, int x1, int y1, int x2, int y2, QColor colour) {
   if (x2 <= x1 || y2 <= y1) return;
-  painter.fillRect(QRect(x1, y1, x2 - x1, y2 - y1), colour);
+  Fill(painter, BoxTarget(painter, colour), x1, y1, x2, y2, colour);
 }
 
 void OutlineBox(QPainter& painter, int x1, int y1, int x2, int y2, QColor colour) {
@@ -51,6 +69,7 @@ void DrawLine(QPainter& painter, QPoint from, QPoint to, QColor colour, int widt
   const int minorStart = alongX ? from.y() : from.x();
   const int majorDirection = (alongX ? dx : dy) > 0 ? 1 : -1;
   const int minorDelta = alongX ? dy : dx;
+  const PixelTarget target = BoxTarget(painter, colour);
   int first = 0;
   int last = 0;
   ClipSteps(majorStart, majorDirection, steps, alongX ? width : height, first, last);
@@ -65,9 +84,9 @@ void DrawLine(QPainter& painter, QPoint from, QPoint to, QColor colour, int widt
     const int low = std::min(a, b);
     const int length = std::abs(b - a) + 1;
     if (alongX) {
-      FillBox(painter, low, minor, low + length, minor + 1, colour);
+      Fill(painter, target, low, minor, low + length, minor + 1, colour);
     } else {
-      FillBox(painter, minor, low, minor + 1, low + length, colour);
+      Fill(painter, target, minor, low, minor + 1, low + length, colour);
     }
     runStart = i + 1;
   }

@@ -11,10 +11,33 @@ constexpr int UnscaledZoom = 10;
 
 }  // namespace
 
+void SpriteShelf::Reset(ScaledTiles* owner, const TileSet* set, int zoom) {
+  Owner = owner;
+  Set = set;
+  Zoom = zoom;
+  Sprites.assign(static_cast<size_t>(set->EntryCount()), Sprite());
+  Made.assign(Sprites.size(), 0);
+}
+
+const Sprite& SpriteShelf::Make(int index) {
+  const auto slot = static_cast<size_t>(index);
+  if (slot >= Made.size()) {
+    Sprites.resize(slot + 1);
+    Made.resize(slot + 1, 0);
+  }
+  Sprites[slot] = Sprite(Owner->AtZoom(*Set, index, Zoom));
+  Made[slot] = 1;
+  return Sprites[slot];
+}
+
 ScaledTiles::ScaledTiles(const TileSets& sets) {
   const TileSet* all[] = {&sets.DXBG, &sets.DXMG,   &sets.DXFG, &sets.DXOBJ,
                           &sets.DXCH, &sets.DXMISC, &sets.DXPLA};
-  for (size_t i = 0; i < Sets.size(); ++i) Sets[i].Set = all[i];
+  for (size_t i = 0; i < Sets.size(); ++i) {
+    Sets[i].Set = all[i];
+    Sets[i].UnscaledSprites.Reset(this, all[i], UnscaledZoom);
+    Sets[i].ZoomedSprites.Reset(this, all[i], Zoom);
+  }
 }
 
 QImage ScaledTiles::ScaledCopy(const QImage& image, int width, int height) {
@@ -57,12 +80,25 @@ const QImage& ScaledTiles::Get(Copies& copies, const QImage& image, int index, i
 const QImage& ScaledTiles::AtZoom(const TileSet& set, int index, int zoom) {
   const TileEntry& entry = set.Entry(index);
   if (zoom == UnscaledZoom) return entry.Image;
-  if (zoom != Zoom) {
-    for (SetCopies& copies : Sets) Clear(copies.Zoomed);
-    Zoom = zoom;
-  }
+  ChangeZoom(zoom);
   return Get(For(set).Zoomed, entry.Image, index, entry.PatternWidth * zoom / UnscaledZoom,
              entry.PatternHeight * zoom / UnscaledZoom);
+}
+
+void ScaledTiles::ChangeZoom(int zoom) {
+  if (zoom == Zoom) return;
+  Zoom = zoom;
+  for (SetCopies& copies : Sets) {
+    Clear(copies.Zoomed);
+    copies.ZoomedSprites.Reset(this, copies.Set, zoom);
+  }
+}
+
+SpriteShelf& ScaledTiles::SpritesAtZoom(const TileSet& set, int zoom) {
+  SetCopies& copies = For(set);
+  if (zoom == UnscaledZoom) return copies.UnscaledSprites;
+  ChangeZoom(zoom);
+  return copies.ZoomedSprites;
 }
 
 const QImage& ScaledTiles::InSquare(const TileSet& set, int index, int side) {

@@ -2,10 +2,36 @@
 
 #include <QImage>
 #include <array>
+#include <cstdint>
 #include <vector>
+
+#include "view/sprite.h"
 
 struct TileSets;
 class TileSet;
+class ScaledTiles;
+
+// The sprites of one tile set at one zoom, each made the first time it is
+// asked for.
+class SpriteShelf {
+ public:
+  const Sprite& At(int index) {
+    const auto slot = static_cast<size_t>(index);
+    if (slot >= Made.size() || !Made[slot]) return Make(index);
+    return Sprites[slot];
+  }
+
+ private:
+  friend class ScaledTiles;
+  const Sprite& Make(int index);
+  void Reset(ScaledTiles* owner, const TileSet* set, int zoom);
+
+  ScaledTiles* Owner = nullptr;
+  const TileSet* Set = nullptr;
+  int Zoom = 0;
+  std::vector<Sprite> Sprites;
+  std::vector<uint8_t> Made;
+};
 
 // Copies of tile-set entries at the sizes they are drawn in: at the current
 // zoom on the map and in the palette's squares. A copy is made the first time
@@ -16,6 +42,9 @@ class ScaledTiles {
 
   // Entry `index` of `set` at PW * zoom div 10 by PH * zoom div 10 pixels.
   const QImage& AtZoom(const TileSet& set, int index, int zoom);
+  // The entries of `set` at `zoom` as sprites, drawn with the same pixels as
+  // AtZoom's images. The shelf stays valid until another zoom is asked for.
+  SpriteShelf& SpritesAtZoom(const TileSet& set, int zoom);
   // Entry `index` of `set` scaled into a square of `side` pixels.
   const QImage& InSquare(const TileSet& set, int index, int side);
 
@@ -32,9 +61,12 @@ class ScaledTiles {
     const TileSet* Set = nullptr;
     Copies Zoomed;
     Copies Squares;
+    SpriteShelf ZoomedSprites;
+    SpriteShelf UnscaledSprites;
   };
 
   SetCopies& For(const TileSet& set);
+  void ChangeZoom(int zoom);
   static void Clear(Copies& copies);
   static const QImage& Get(Copies& copies, const QImage& image, int index, int width, int height);
 

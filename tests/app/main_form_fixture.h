@@ -26,7 +26,7 @@ class MainFormTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(Tiles.IsValid());
-    Form = std::make_unique<TMainForm>(Boxes);
+    Form = std::make_unique<TMainForm>(Boxes, nullptr, CustomTextsOn);
     ASSERT_TRUE(Form->StartUp());
     Form->CreateEditPlatform();
     Form->show();
@@ -46,5 +46,7 @@ class MainFormTest : public ::testing::Test {
 
   TileFolder Tiles;
   FakeMessageBoxes Boxes;
+  // The switch start-up sets; a fixture may turn it off before SetUp.
+  bool CustomTextsOn = true;
   std::unique_ptr<TMainForm> Form;
 };

@@ -1,0 +1,196 @@
+// Mouse editing of the main window: presses, drags and releases on the
+// drawing surface, the mode list and the primary char picker.
+
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+
+#include "app/control_panel.h"
+#include "app/main_form.h"
+#include "editing/edit_platform.h"
+#include "editing/edit_result.h"
+#include "editing/point_to_cell.h"
+#include "editing/tile_tool.h"
+#include "model/map.h"
+#include "view/draw_surface.h"
+#include "view/map_view.h"
+#include "view/palette.h"
+#include "view/tile_set.h"
+
+namespace {
+
+MouseButton EditingButton(Qt::MouseButton button) {
+  switch (button) {
+    case Qt::LeftButton:
+      return MouseButton::Left;
+    case Qt::RightButton:
+      return MouseButton::Right;
+    case Qt::MiddleButton:
+      return MouseButton::Middle;
+    default:
+      return MouseButton::None;
+  }
+}
+
+}  // namespace
+
+void TMainForm::ConnectEditing() {
+  DXDraw->OnMouseDown = [this](Qt::MouseButton button, int x, int y) {
+    DXDrawMouseDown(button, x, y);
+  };
+  DXDraw->OnMouseMove = [this](int x, int y) { DXDrawMouseMove(x, y); };
+  DXDraw->OnMouseUp = [this](Qt::MouseButton button, int x, int y) { DXDrawMouseUp(button, x, y); };
+  // The mode list acts on a click on an entry, and on a move of its selection
+  // by the keyboard while it holds the focus.
+  connect(Panel1->LBMode, &QListWidget::itemClicked, this, [this] { LBModeClick(); });
+  connect(Panel1->LBMode, &QListWidget::currentRowChanged, this, [this] {
+    if (Panel1->LBMode->hasFocus() && QGuiApplication::mouseButtons() == Qt::NoButton)
+      LBModeClick();
+  });
+  connect(Panel1->BSelectPrimaryChar, &QPushButton::clicked, this,
+          [this] { BSelectPrimaryCharClick(); });
+}
+
+void TMainForm::DXDrawMouseDown(Qt::MouseButton button, int x, int y) {
+  // A press happens where the pointer is, also when no movement reported it.
+  Pointer = QPoint(x, y);
+  MapPress(EditingButton(button), x, y, true);
+}
+
+void TMainForm::DXDrawMouseMove(int x, int y) {
+  Pointer = QPoint(x, y);
+  if (Held == MouseButton::Left || Held == MouseButton::Right) {
+    MapPress(Held, x, y, false);
+  } else if (PointerLineShown() || Editor.ActiveTool == Tool::ToolPasteBlock) {
+    // The line or the paste preview follows the pointer.
+    RedrawView();
+  }
+}
+
+void TMainForm::DXDrawMouseUp(Qt::MouseButton button, int x, int y) {
+  Held = MouseButton::None;
+  if (Editor.ActiveTool != Tool::ToolPlatforms) return;
+  const CellPosition cell = PointToCell(View, x, y);
+  const PaletteGeometry palette =
+      PaletteGeometryFor(Tiles->DXPLA.ImageCount(), View.CellSize, View.ViewWidth);
+  PlatformRelease release;
+  release.Button = EditingButton(button);
+  release.X = cell.X;
+  release.Y = cell.Y;
+  release.OnPalette = OnPalette(palette, View.ViewWidth, x, y);
+  release.SelectedIndex = Panel1->UDSel->value();
+  ApplyEditResult(PlatformToolRelease(*EditedMap, Placement, release));
+}
+
+void TMainForm::MapPress(MouseButton button, int x, int y, bool fromUser) {
+  if (fromUser) FocusWindow();
+  if (button == MouseButton::None || PalettePress(x, y)) return;
+  Held = button;
+  EditedMap->Saved = false;
+  const CellPosition cell = PointToCell(View, x, y);
+  if (!EditedMap->InUse(cell.X, cell.Y)) return;
+  ApplyEditResult(ToolPress(button, cell.X, cell.Y));
+}
+
+bool TMainForm::PalettePress(int x, int y) {
+  const TileSet* set = PaletteTileSet(*Tiles, Editor.ActiveTool, Editor.ActiveLayer);
+  if (set == nullptr) return false;
+  const int count = set->ImageCount();
+  const PaletteGeometry palette = PaletteGeometryFor(count, View.CellSize, View.ViewWidth);
+  if (!OnPalette(palette, View.ViewWidth, x, y)) return false;
+  const int entry = PaletteEntryAt(palette, View.CellSize, x, y);
+  if (entry <= count) Panel1->UDSel->setValue(entry);
+  return true;
+}
+
+EditResult TMainForm::ToolPress(MouseButton button, int x, int y) {
+  Map& map = *EditedMap;
+  switch (Editor.ActiveTool) {
+    case Tool::ToolPlaceTile:
+    case Tool::ToolTexts:
+      return PlaceTilePress(map, Editor.ActiveLayer, Editor.SelectedIndex, button, x, y);
+    case Tool::ToolSprings:
+      if (button == MouseButton::Left)
+        return SpringLeftPress(map, SpringTool, View, Editor.SelectedIndex, Pointer.x(),
+                               Pointer.y());
+      if (button == MouseButton::Right)
+        return SpringRightPress(map, SpringTool, View, Pointer.x(), Pointer.y());
+      return EditResult::Redraw();
+    case Tool::ToolSelectPrimaryChar:
+      return SelectPrimaryCharPress(map, x, y);
+    case Tool::ToolSelectBlock:
+      return SelectionPress(map, Cells, x, y);
+    case Tool::ToolPasteBlock:
+      // A right press leaves pasting for placing on the previous layer.
+      return PastePress(map, Editor, Cells, button, x, y);
+    case Tool::ToolPlatforms:
+      // Platforms are placed on release.
+      return EditResult::Redraw();
+  }
+  return {};
+}
+
+void TMainForm::ApplyEditResult(const EditResult& result) {
+  if (result.ShowObjects) Panel1->CBShowObjects->setChecked(true);
+  if (result.ShowPlatforms) Panel1->CBShowPlatforms->setChecked(true);
+  if (result.UpdateTileCounters) UpdateTileCounters();
+  if (result.RefreshCell) RefreshCell(result.CellX, result.CellY);
+  if (result.RedrawView) RedrawView();
+  if (result.OpenPlatformDialog) RunPlatformDialog();
+}
+
+void TMainForm::RefreshCell(int x, int y) {
+  if (!MapDrawing || !DXDraw->IsReady()) return;
+  MapDrawing->RefreshCell(DXDraw->Buffer(), *EditedMap, CurrentViewInputs(), x, y);
+  DXDraw->Flip();
+}
+
+// The dialog keeps its values from one platform to the next; only OK takes
+// them into the platform being placed.
+void TMainForm::RunPlatformDialog() {
+  CreateEditPlatform();
+  if (EditPlatformDialog->exec() != QDialog::Accepted) return;
+  PlatformPropertiesChosen(*EditedMap, Placement, EditPlatformDialog->ChosenSwitchType(),
+                           EditPlatformDialog->ChosenSpeed());
+}
+
+bool TMainForm::PointerLineShown() const {
+  if (Editor.ActiveTool == Tool::ToolSprings && SpringTool.SpringInProgress) return true;
+  return (Placement == PlatformStage::StartPlaced || Placement == PlatformStage::AwaitingSwitch) &&
+         Panel1->CBShowPlatforms->isChecked();
+}
+
+void TMainForm::LBModeClick() {
+  const int row = Panel1->LBMode->currentRow();
+  switch (row) {
+    case ModeBackground:
+    case ModeMidground:
+    case ModeForeground:
+    case ModeObjects:
+    case ModeChars:
+      Editor.ActiveTool = Tool::ToolPlaceTile;
+      Editor.ActiveLayer = row;
+      break;
+    case ModeSprings:
+      Editor.ActiveTool = Tool::ToolSprings;
+      SpringTool.SpringInProgress = false;
+      break;
+    case ModePlatforms:
+      Editor.ActiveTool = Tool::ToolPlatforms;
+      Placement = PlatformStage::Idle;
+      break;
+    case ModeTexts:
+      Editor.ActiveTool = Tool::ToolTexts;
+      Editor.ActiveLayer = LayerText;
+      break;
+    default:
+      return;
+  }
+  Panel1->UDSel->setValue(1);
+}
+
+void TMainForm::BSelectPrimaryCharClick() {
+  Editor.ActiveTool = Tool::ToolSelectPrimaryChar;
+}

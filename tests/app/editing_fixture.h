@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QApplication>
+#include <QListWidget>
+#include <QSpinBox>
+#include <QTimer>
+#include <functional>
+
+#include "app/control_panel.h"
+#include "editing/edit_platform.h"
+#include "main_form_fixture.h"
+#include "model/map.h"
+#include "view/draw_surface.h"
+#include "view/tile_set.h"
+
+// The main window with helpers that address map cells on the drawing surface.
+class EditingTest : public MainFormTest {
+ protected:
+  const ViewGeometry& View() const { return Form->Geometry(); }
+  Map& TheMap() { return Form->GetMap(); }
+  TDrawSurface* Surface() const { return Form->Surface(); }
+
+  // A pixel in the middle of map cell (column, row).
+  QPoint CellPixel(int column, int row) const {
+    const int cellSize = View().CellSize;
+    return QPoint((column - 1 - View().CameraX) * cellSize + cellSize / 2,
+                  View().ViewHeight - (row - 1 - View().CameraY) * cellSize - cellSize / 2 - 1);
+  }
+
+  void Press(Qt::MouseButton button, QPoint pixel) {
+    QTest::mousePress(Surface(), button, {}, pixel);
+  }
+  void Move(QPoint pixel) { QTest::mouseMove(Surface(), pixel); }
+  void Release(Qt::MouseButton button, QPoint pixel) {
+    QTest::mouseRelease(Surface(), button, {}, pixel);
+  }
+  void Click(Qt::MouseButton button, QPoint pixel) {
+    QTest::mouseClick(Surface(), button, {}, pixel);
+  }
+  void ClickCell(Qt::MouseButton button, int column, int row) {
+    Click(button, CellPixel(column, row));
+  }
+
+  // A digit or other key to whatever holds the focus.
+  void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : Form.get();
+    QTest::keyClick(target, key, modifiers);
+  }
+
+  // Chooses a mode as a click on the mode list does.
+  void ChooseMode(int mode) {
+    QListWidget* modes = Form->Panel()->LBMode;
+    QTest::mouseClick(modes->viewport(), Qt::LeftButton, {},
+                      modes->visualItemRect(modes->item(mode)).center());
+  }
+
+  // A press on the map that only takes the focus: far above the 20 x 20 map,
+  // left of the palette.
+  void FocusWindowByPress() { Click(Qt::LeftButton, QPoint(4, 4)); }
+
+  // Runs act on the platform dialog once it is open modally; a dialog that
+  // act leaves open is closed after a few seconds so that no test hangs.
+  void WhenDialogShown(const std::function<void(TEditPlatform&)>& act) {
+    TEditPlatform* dialog = Form->EditPlatform();
+    auto* poll = new QTimer(Form.get());
+    auto polls = std::make_shared<int>(0);
+    QObject::connect(poll, &QTimer::timeout, Form.get(), [poll, dialog, act, polls] {
+      if (dialog->isVisible() && QApplication::activeModalWidget() == dialog) {
+        poll->stop();
+        poll->deleteLater();
+        act(*dialog);
+        if (dialog->isVisible()) QTimer::singleShot(3000, dialog, &QDialog::reject);
+      } else if (++*polls > 600) {
+        poll->stop();
+        poll->deleteLater();
+      }
+    });
+    poll->start(5);
+  }
+};

@@ -1,0 +1,143 @@
+// "Run Emu" with a stand-in for java that records how it was started.
+
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QSpinBox>
+
+#include "app/emulator_launch.h"
+#include "level_files_fixture.h"
+#include "model/message_texts.h"
+
+namespace {
+
+// Records its arguments one per line, its working directory, and a copy of
+// the level file it finds there; "done" appears last.
+constexpr char StandInJava[] =
+    "#!/bin/sh\n"
+    "record=\"$(dirname \"$0\")\"\n"
+    "pwd -P > \"$record/cwd\"\n"
+    "for argument in \"$@\"; do printf '%s\\n' \"$argument\"; done > \"$record/arguments\"\n"
+    "cp zuboapp/levels/ed.lvl \"$record/level\"\n"
+    "touch \"$record/done\"\n";
+
+}  // namespace
+
+class RunEmuTest : public LevelFilesTest {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(Bin.isValid());
+    const QString java = Bin.filePath(QStringLiteral("java"));
+    ASSERT_TRUE(WriteBytes(java, StandInJava));
+    ASSERT_TRUE(QFile::setPermissions(java, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                                QFile::ReadGroup | QFile::ExeGroup));
+    PreviousPath = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(Bin.path()) + ':' + PreviousPath);
+    LevelFilesTest::SetUp();
+    ASSERT_TRUE(QDir(Program.path()).mkpath(QStringLiteral("zuboapp/levels")));
+    MakeValid();
+  }
+
+  void TearDown() override {
+    LevelFilesTest::TearDown();
+    qputenv("PATH", PreviousPath);
+  }
+
+  QString Record(const char* name) const { return Bin.filePath(QString::fromLatin1(name)); }
+
+  // Waits for the stand-in to finish its record.
+  bool Started(int milliseconds = 10000) const {
+    QElapsedTimer clock;
+    clock.start();
+    while (!QFile::exists(Record("done")) && clock.elapsed() < milliseconds) QTest::qWait(20);
+    return QFile::exists(Record("done"));
+  }
+
+  QStringList Arguments() const {
+    return QString::fromLocal8Bit(FileBytes(Record("arguments")))
+        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+  }
+
+  QString EmulatorLevel() const { return InFolder(QStringLiteral("zuboapp/levels/ed.lvl")); }
+
+  QTemporaryDir Bin;
+  QByteArray PreviousPath;
+};
+
+TEST_F(RunEmuTest, StartsJavaInTheProgramFolderWithTheLevelWritten) {
+  ClickButton(Panel().BRunEmu);
+  ASSERT_TRUE(Started());
+  EXPECT_TRUE(Boxes.Log.isEmpty());
+  EXPECT_EQ(Arguments(),
+            (QStringList{QStringLiteral("-Xbootclasspath/a:korvax.jar:zuboapp"),
+                         QStringLiteral("qvm.korvax.MainApp"),
+                         QStringLiteral("-Ccom.vantorix.vlek.Main"), QStringLiteral("-AZubo"),
+                         QStringLiteral("-w240"), QStringLiteral("-h320"), QStringLiteral("-s2")}));
+  const QString cwd = QString::fromLocal8Bit(FileBytes(Record("cwd"))).trimmed();
+  EXPECT_EQ(cwd, QDir(Program.path()).canonicalPath());
+  EXPECT_EQ(FileBytes(Record("level")), Bytes(Encoded()));
+  EXPECT_EQ(FileBytes(EmulatorLevel()), Bytes(Encoded()));
+}
+
+TEST_F(RunEmuTest, SizeTextsAndZoomFollowThePanel) {
+  Panel().UDScreenWidth->setValue(1000);
+  Panel().UDScreenHeight->setValue(10);
+  Panel().CBZoomed->setChecked(false);
+  ClickButton(Panel().BRunEmu);
+  ASSERT_TRUE(Started());
+  const QStringList arguments = Arguments();
+  ASSERT_EQ(arguments.size(), 6);
+  EXPECT_EQ(arguments.mid(4), (QStringList{QStringLiteral("-w1000"), QStringLiteral("-h10")}));
+  // The same string as the builder makes, split at its blanks.
+  EXPECT_EQ(arguments.join(QLatin1Char(' ')).toStdString(),
+            EmulatorArgumentString("1000", "10", false));
+}
+
+TEST_F(RunEmuTest, TheLaunchDoesNotChangeSaved) {
+  ASSERT_TRUE(TheMap().Saved);
+  ClickButton(Panel().BRunEmu);
+  ASSERT_TRUE(Started());
+  EXPECT_TRUE(TheMap().Saved);
+
+  QFile::remove(Record("done"));
+  ClickCell(Qt::LeftButton, 7, 7);
+  ASSERT_FALSE(TheMap().Saved);
+  ClickButton(Panel().BRunEmu);
+  ASSERT_TRUE(Started());
+  EXPECT_FALSE(TheMap().Saved);
+  EXPECT_EQ(TheMap().Cell(7, 7).BgTile, 1);
+  EXPECT_EQ(FileBytes(Record("level")), Bytes(Encoded()));
+
+  // So an unsaved map still asks on Exit.
+  Boxes.ConfirmAnswer = false;
+  ClickButton(Panel().BExit);
+  EXPECT_EQ(Boxes.Questions, QStringList{QString::fromLatin1(MessageTexts::NotSavedReallyExit)});
+  EXPECT_TRUE(Panel().ESoubor->text().isEmpty());
+}
+
+TEST_F(RunEmuTest, FailedValidationWritesAndStartsNothing) {
+  ASSERT_TRUE(WriteBytes(EmulatorLevel(), "earlier"));
+  TheMap().Cell(2, 1).MgTile = 0;
+  ClickButton(Panel().BRunEmu);
+  EXPECT_EQ(Boxes.Messages, QStringList{QString::fromLatin1(MessageTexts::NoEndTile)});
+  EXPECT_FALSE(Started(500));
+  EXPECT_EQ(FileBytes(EmulatorLevel()), QByteArray("earlier"));
+}
+
+TEST_F(RunEmuTest, FailedWriteIsReportedAndJavaIsNotStarted) {
+  ASSERT_TRUE(QDir(InFolder(QStringLiteral("zuboapp"))).removeRecursively());
+  ClickCell(Qt::LeftButton, 7, 7);
+  ClickButton(Panel().BRunEmu);
+  const QString error =
+      QString::fromStdString(std::make_error_code(std::errc::no_such_file_or_directory).message());
+  EXPECT_EQ(Boxes.Messages, QStringList{error});
+  EXPECT_FALSE(Started(500));
+  EXPECT_FALSE(TheMap().Saved);
+}
+
+TEST_F(RunEmuTest, TheLavaWarningComesFirst) {
+  TheMap().Cell(5, 5).FgTile = 40;
+  ClickButton(Panel().BRunEmu);
+  EXPECT_EQ(Boxes.Messages, QStringList{QString::fromLatin1(MessageTexts::LavaWarning)});
+  ASSERT_TRUE(Started());
+}
