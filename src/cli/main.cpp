@@ -3,10 +3,12 @@
 
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/render.h"
 
 namespace {
 
@@ -17,8 +19,15 @@ constexpr const char* Usage =
     "  zubo-level build [--validate] JSON OUT\n"
     "                                       write the level that JSON describes\n"
     "  zubo-level validate FILE             check a level as the editor does before saving\n"
+    "  zubo-level render FILE OUT [--zoom Z] [--size WxH] [--camera X,Y] [--tiles DIR]\n"
+    "                                       draw the level as the editor's view shows it\n"
+    "                                       (no palette) into OUT, a .png or .bmp image;\n"
+    "                                       zoom 2..100 (10); without --size the whole\n"
+    "                                       map, camera 0,0; tile sets from DIR or the\n"
+    "                                       working directory\n"
     "\n"
-    "Exit status: 0 success, 1 validation failed, 2 a file could not be read or written,\n"
+    "Exit status: 0 success, 1 validation failed, 2 a file could not be read or written\n"
+    "(for render also: the tile sets do not load, or the level uses a missing tile),\n"
     "64 bad usage.\n";
 
 int BadUsage() {
@@ -41,6 +50,11 @@ int main(int argc, char** argv) {
   if (command == "info" && args.size() == 1) return InfoCommand(args[0]);
   if (command == "dump" && args.size() == 1) return DumpCommand(args[0]);
   if (command == "validate" && args.size() == 1) return ValidateCommand(args[0]);
+  if (command == "render") {
+    const std::optional<RenderOptions> options = ParseRenderArguments(args);
+    if (!options) return BadUsage();
+    return RenderCommand(*options, argc, argv);
+  }
   if (command == "build") {
     bool validate = false;
     std::vector<std::string> files;

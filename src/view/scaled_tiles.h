@@ -39,11 +39,14 @@ class SpriteShelf {
 class ScaledTiles {
  public:
   explicit ScaledTiles(const TileSets& sets);
+  // The shelves point back at their owner.
+  ScaledTiles(const ScaledTiles&) = delete;
+  ScaledTiles& operator=(const ScaledTiles&) = delete;
 
   // Entry `index` of `set` at PW * zoom div 10 by PH * zoom div 10 pixels.
   const QImage& AtZoom(const TileSet& set, int index, int zoom);
   // The entries of `set` at `zoom` as sprites, drawn with the same pixels as
-  // AtZoom's images. The shelf stays valid until another zoom is asked for.
+  // AtZoom's images. The shelf is emptied when another zoom is asked for.
   SpriteShelf& SpritesAtZoom(const TileSet& set, int zoom);
   // Entry `index` of `set` scaled into a square of `side` pixels.
   const QImage& InSquare(const TileSet& set, int index, int side);

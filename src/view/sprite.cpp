@@ -56,9 +56,11 @@ PixelTarget PixelTarget::Of(QPainter& painter) {
   return Of(*image);
 }
 
-Sprite::Sprite(const QImage& image) : Pixels(image) {
+Sprite::Sprite(const QImage& image)
+    : Pixels(image.format() == QImage::Format_ARGB32_Premultiplied
+                 ? image
+                 : image.convertToFormat(QImage::Format_ARGB32_Premultiplied)) {
   if (Pixels.isNull()) return;
-  Q_ASSERT(Pixels.format() == QImage::Format_ARGB32_Premultiplied);
   Source = reinterpret_cast<const uint32_t*>(Pixels.constBits());
   SpriteWidth = Pixels.width();
   SpriteHeight = Pixels.height();

@@ -35,7 +35,8 @@ struct PixelTarget {
 class Sprite {
  public:
   Sprite() = default;
-  // `image` in Format_ARGB32_Premultiplied; a null image gives a null sprite.
+  // Tile images are premultiplied already; others are converted. A null
+  // image gives a null sprite.
   explicit Sprite(const QImage& image);
 
   bool IsNull() const { return Source == nullptr; }
