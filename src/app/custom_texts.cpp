@@ -39,6 +39,9 @@ QString CustomTextsMemoText(const std::vector<std::string>& lines) {
     if (i > 0) text += QLatin1Char('\n');
     text += QString::fromLatin1(lines[i].data(), static_cast<qsizetype>(lines[i].size()));
   }
+  // The memo's empty last line does not count: an empty last line of the
+  // texts needs one more line break to stay a line.
+  if (!lines.empty() && lines.back().empty()) text += QLatin1Char('\n');
   return text;
 }
 

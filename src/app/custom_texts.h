@@ -11,7 +11,8 @@ class QPlainTextEdit;
 // holds no lines.
 std::vector<std::string> CustomTextLines(const QPlainTextEdit& memo);
 
-// The memo text that shows the lines, one per line.
+// The memo text that shows the lines, one per line. When the last line is
+// empty the text ends with a line break, so that every line counts.
 QString CustomTextsMemoText(const std::vector<std::string>& lines);
 
 // The text identifier of the line being edited: the 1-based number of the

@@ -1,6 +1,8 @@
 #include "cli/level_json.h"
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "model/limits.h"
 #include "model/map.h"
@@ -234,9 +236,11 @@ void JsonToMap(const json& level, Map& map) {
   ReadTiles(level, map);
   const json& lines = Member(level, "customTexts");
   if (!lines.is_null()) {
+    std::vector<std::string> texts;
     for (const auto& line : ArrayOf(lines, 0, "customTexts")) {
       if (!line.is_string()) throw LevelJsonError("customTexts must hold strings");
-      map.CustomTexts.push_back(Utf8ToLatin1(line.get<std::string>()));
+      texts.push_back(Utf8ToLatin1(line.get<std::string>()));
     }
+    SetCustomTextLines(map, std::move(texts));
   }
 }

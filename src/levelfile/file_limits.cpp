@@ -13,6 +13,10 @@ std::string OverLimit(const std::string& what, int count, int limit) {
          " too many).";
 }
 
+bool FitsAByte(int value) {
+  return value >= 0 && value <= 255;
+}
+
 }  // namespace
 
 std::string FileLimitsMessage(const Map& map) {
@@ -51,6 +55,14 @@ std::string FileLimitsMessage(const Map& map) {
     if (spring.Kind < 1 || spring.Kind > MaxFileSpringKind)
       return "The level file cannot hold " + name + ": its kind " + std::to_string(spring.Kind) +
              " is outside 1.." + std::to_string(MaxFileSpringKind) + ".";
+    // Resizing may have moved a point off the map; the file keeps one byte
+    // per coordinate.
+    for (int k = 0; k < spring.PointCount; ++k) {
+      const SpringPoint& point = spring.Points[k];
+      if (!FitsAByte(point.X) || !FitsAByte(point.Y))
+        return "The level file cannot hold " + name + ": its point (" + std::to_string(point.X) +
+               ", " + std::to_string(point.Y) + ") lies outside columns and rows 0..255.";
+    }
   }
   if (textMarkers > MaxFileListCount)
     return OverLimit("text markers", textMarkers, MaxFileListCount);

@@ -219,7 +219,7 @@ void StoreLevel(const LevelRecord& record, Map& map) {
 
   for (const LevelEntry& entry : record.TextMarkers)
     map.Cell(entry.X, entry.Y).TextId = entry.Value;
-  map.CustomTexts = record.CustomTexts;
+  SetCustomTextLines(map, record.CustomTexts);
 }
 
 bool ReadLevelFile(const std::string& path, Map& map) {

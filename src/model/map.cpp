@@ -1,6 +1,7 @@
 #include "model/map.h"
 
 #include <cassert>
+#include <utility>
 
 Map::Map() = default;
 
@@ -18,6 +19,11 @@ int Map::CustomTextLineCount() const {
   int count = static_cast<int>(CustomTexts.size());
   if (count > 0 && CustomTexts.back().empty()) --count;
   return count;
+}
+
+void SetCustomTextLines(Map& map, std::vector<std::string> lines) {
+  if (!lines.empty() && lines.back().empty()) lines.emplace_back();
+  map.CustomTexts = std::move(lines);
 }
 
 void NewMap(Map& map) {

@@ -61,6 +61,10 @@ constexpr uint8_t LeadCharKind = 5;
 // The midground tile that ends the level.
 constexpr uint8_t EndMgTile = 14;
 
+// Makes these lines the map's custom texts, every one of them counting: an
+// empty last line is followed by the empty line that does not count.
+void SetCustomTextLines(Map& map, std::vector<std::string> lines);
+
 // Empties the map: no primary char, every cell zero, no springs, platforms
 // or custom texts, and Saved. Width, Height and Background are kept, and so
 // are the records of the spring and platform arrays past their counts.

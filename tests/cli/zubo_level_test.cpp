@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -112,6 +113,20 @@ TEST_F(ZuboLevelTest, DumpAndBuildRoundTripGivesTheSameBytes) {
   EXPECT_EQ(dump.Out.find("\"switch\""), dump.Out.rfind("\"switch\""));
   // Latin-1 text comes back as UTF-8; a character outside Latin-1 was written as "?".
   EXPECT_NE(dump.Out.find("Caf\xC3\xA9 ?"), std::string::npos) << dump.Out;
+}
+
+TEST_F(ZuboLevelTest, AnEmptyLastCustomTextLineIsKeptThroughBuildAndDump) {
+  std::string level = WorkedExample;
+  level.replace(level.find("\"customTexts\": []"), 17, "\"customTexts\": [\"a\", \"\"]");
+  WriteText(Dir / "lines.json", level);
+  ASSERT_EQ(Run("build " + P("lines.json") + " " + P("lines.lvl")).Status, 0);
+  const std::vector<uint8_t> bytes = ReadBytes(Dir / "lines.lvl");
+  const std::vector<uint8_t> tail = {0x02, 0x01, 0x00, 'a', 0x00, 0x00};
+  ASSERT_GE(bytes.size(), tail.size());
+  EXPECT_TRUE(std::equal(tail.begin(), tail.end(), bytes.end() - tail.size()));
+  const RunResult dump = Run("dump " + P("lines.lvl"));
+  EXPECT_NE(dump.Out.find("\"customTexts\": [\n    \"a\",\n    \"\"\n  ]"), std::string::npos)
+      << dump.Out;
 }
 
 TEST_F(ZuboLevelTest, DumpListsCharsInFileOrderWithTheFileSizes) {

@@ -499,7 +499,10 @@ TEST(ValidateMapTest, SpringsAtTheEdgeOfTheLargestMap) {
   ExpectFailure(*map, "Spring (256, 256)->(256, 256) is not attached to any object!");
   map->Springs[0].Points[0].Corner = BottomLeft;  // columns and rows 255..256
   map->Cell(255, 255).ObjectKind = 1;
-  ExpectPass(*map);
+  // Attached, yet a level file cannot hold column 256: it would come back as 0.
+  ExpectFailure(*map,
+                "The level file cannot hold spring 1: its point (256, 256) lies outside columns "
+                "and rows 0..255.");
 }
 
 // --- Limits of the level file -----------------------------------------------

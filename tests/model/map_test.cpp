@@ -99,6 +99,18 @@ TEST(MapTest, AnEmptyLastCustomTextLineDoesNotCount) {
   EXPECT_EQ(map->CustomTextLineCount(), 3);
 }
 
+TEST(MapTest, EveryLineGivenAsCustomTextsCounts) {
+  auto map = std::make_unique<Map>();
+  SetCustomTextLines(*map, {"a", "", "b"});
+  EXPECT_EQ(map->CustomTextLineCount(), 3);
+  SetCustomTextLines(*map, {"a", ""});
+  EXPECT_EQ(map->CustomTextLineCount(), 2);
+  SetCustomTextLines(*map, {""});
+  EXPECT_EQ(map->CustomTextLineCount(), 1);
+  SetCustomTextLines(*map, {});
+  EXPECT_EQ(map->CustomTextLineCount(), 0);
+}
+
 TEST(ObjectSizesTest, FootprintsByKindAndOneByOneBeyondTheTable) {
   EXPECT_EQ(ObjectSizes(2).Width, 3);
   EXPECT_EQ(ObjectSizes(4).Height, 3);

@@ -1,0 +1,216 @@
+// Save and "Run Emu" failing for real: a folder that cannot hold files, a
+// missing game folder, a target that is a folder, a full disk. The old file
+// stays byte for byte, the system's error text is shown, Saved keeps its
+// value and no emulator is started.
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <csignal>
+#include <functional>
+#include <system_error>
+
+#include "level_files_fixture.h"
+
+namespace {
+
+// Leaves a mark beside itself when it runs.
+constexpr char MarkingJava[] = "#!/bin/sh\ntouch \"$(dirname \"$0\")/started\"\n";
+
+QString SystemText(std::errc error) {
+  return QString::fromStdString(std::make_error_code(error).message());
+}
+
+// While it lives, files of the process cannot grow beyond a few bytes: a
+// write fails as on a full disk ("File too large") instead of raising the
+// signal that would end the process.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    PreviousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    Valid = getrlimit(RLIMIT_FSIZE, &Previous) == 0;
+    rlimit limited = Previous;
+    limited.rlim_cur = bytes;
+    Valid = Valid && setrlimit(RLIMIT_FSIZE, &limited) == 0;
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &Previous);
+    std::signal(SIGXFSZ, PreviousHandler);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+  bool IsValid() const { return Valid; }
+
+ private:
+  rlimit Previous{};
+  void (*PreviousHandler)(int) = nullptr;
+  bool Valid = false;
+};
+
+}  // namespace
+
+class FailedWritesTest : public LevelFilesTest {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(Bin.isValid());
+    const QString java = Bin.filePath(QStringLiteral("java"));
+    ASSERT_TRUE(WriteBytes(java, MarkingJava));
+    ASSERT_TRUE(
+        QFile::setPermissions(java, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    PreviousPath = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(Bin.path()) + ':' + PreviousPath);
+    LevelFilesTest::SetUp();
+    ASSERT_TRUE(QDir(Program.path()).mkpath(QStringLiteral("zuboapp/levels")));
+    MakeValid();
+  }
+
+  void TearDown() override {
+    LevelFilesTest::TearDown();
+    qputenv("PATH", PreviousPath);
+  }
+
+  bool JavaStarted() const {
+    QTest::qWait(300);
+    return QFile::exists(Bin.filePath(QStringLiteral("started")));
+  }
+
+  // Runs the command once from a saved map and once from an unsaved one;
+  // each time exactly the system's error text is shown and Saved keeps its
+  // value.
+  void ExpectFailureKeepsSaved(const std::function<void()>& command, const QString& error) {
+    for (const bool saved : {true, false}) {
+      SCOPED_TRACE(saved ? "saved map" : "unsaved map");
+      TheMap().Saved = saved;
+      Boxes.Messages.clear();
+      command();
+      EXPECT_EQ(Boxes.Messages, QStringList{error});
+      EXPECT_EQ(TheMap().Saved, saved);
+    }
+  }
+
+  void Save(const QString& name) {
+    Panel().ESoubor->setText(name);
+    ClickButton(Panel().BSave);
+  }
+
+  void RunEmu() { ClickButton(Panel().BRunEmu); }
+
+  // The names in a folder, hidden ones included: a failed write leaves no
+  // temporary file behind.
+  static QStringList Entries(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                                  QDir::Name);
+  }
+
+  QString EmulatorLevel() const { return InFolder(QStringLiteral("zuboapp/levels/ed.lvl")); }
+
+  QTemporaryDir Bin;
+  QByteArray PreviousPath;
+};
+
+// Root may write into any folder whatever its permission bits, so the folder
+// that cannot hold files is one whose path runs through a regular file.
+TEST_F(FailedWritesTest, SaveIntoAFolderThatCannotHoldFilesKeepsEverything) {
+  ASSERT_TRUE(WriteBytes(InFolder(QStringLiteral("levels/plain")), "old level"));
+  ExpectFailureKeepsSaved([this] { Save(QStringLiteral("levels/plain/a")); },
+                          SystemText(std::errc::not_a_directory));
+  EXPECT_EQ(FileBytes(InFolder(QStringLiteral("levels/plain"))), QByteArray("old level"));
+  EXPECT_EQ(Entries(InFolder(QStringLiteral("levels"))), QStringList{QStringLiteral("plain")});
+  EXPECT_TRUE(Boxes.Questions.isEmpty());
+}
+
+TEST_F(FailedWritesTest, SaveIntoAReadOnlyFolderKeepsEverything) {
+  const QString folder = InFolder(QStringLiteral("levels/locked"));
+  ASSERT_TRUE(QDir().mkpath(folder));
+  ASSERT_TRUE(WriteBytes(folder + QStringLiteral("/a"), "old level"));
+  ASSERT_TRUE(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+  if (QFile probe(folder + QStringLiteral("/probe")); probe.open(QIODevice::WriteOnly)) {
+    probe.close();
+    probe.remove();
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    GTEST_SKIP() << "permission bits do not stop this user's writes; "
+                    "SaveIntoAFolderThatCannotHoldFilesKeepsEverything covers the failure";
+  }
+  ExpectFailureKeepsSaved([this] { Save(QStringLiteral("levels/locked/a")); },
+                          SystemText(std::errc::permission_denied));
+  QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  EXPECT_EQ(FileBytes(folder + QStringLiteral("/a")), QByteArray("old level"));
+  EXPECT_EQ(Entries(folder), QStringList{QStringLiteral("a")});
+}
+
+TEST_F(FailedWritesTest, SaveOverAFolderThatHoldsFilesKeepsThem) {
+  const QString folder = InFolder(QStringLiteral("levels/full"));
+  ASSERT_TRUE(QDir().mkpath(folder));
+  ASSERT_TRUE(WriteBytes(folder + QStringLiteral("/inner"), "old level"));
+  ExpectFailureKeepsSaved([this] { Save(QStringLiteral("levels/full")); },
+                          SystemText(std::errc::is_a_directory));
+  EXPECT_EQ(Boxes.Questions.size(), 2);  // "exists. Overwrite?", answered OK
+  EXPECT_EQ(Entries(folder), QStringList{QStringLiteral("inner")});
+  EXPECT_EQ(FileBytes(folder + QStringLiteral("/inner")), QByteArray("old level"));
+  EXPECT_EQ(Entries(InFolder(QStringLiteral("levels"))), QStringList{QStringLiteral("full")});
+}
+
+TEST_F(FailedWritesTest, SaveOnAFullDiskKeepsTheOldFile) {
+  const QString path = InFolder(QStringLiteral("levels/a"));
+  const QByteArray old("an older level that is longer than the limit");
+  ASSERT_TRUE(WriteBytes(path, old));
+  {
+    const FileSizeLimit limit(16);
+    ASSERT_TRUE(limit.IsValid());
+    ExpectFailureKeepsSaved([this] { Save(QStringLiteral("levels/a")); },
+                            SystemText(std::errc::file_too_large));
+  }
+  EXPECT_EQ(FileBytes(path), old);
+  EXPECT_EQ(Entries(InFolder(QStringLiteral("levels"))), QStringList{QStringLiteral("a")});
+
+  // Once there is room again the same Save writes the map.
+  TheMap().Saved = false;
+  Save(QStringLiteral("levels/a"));
+  EXPECT_EQ(FileBytes(path), Bytes(Encoded()));
+  EXPECT_TRUE(TheMap().Saved);
+}
+
+TEST_F(FailedWritesTest, RunEmuWithoutTheLevelsFolderStartsNothing) {
+  ASSERT_TRUE(QDir(InFolder(QStringLiteral("zuboapp/levels"))).removeRecursively());
+  ExpectFailureKeepsSaved([this] { RunEmu(); }, SystemText(std::errc::no_such_file_or_directory));
+  EXPECT_FALSE(JavaStarted());
+  EXPECT_EQ(Entries(InFolder(QStringLiteral("zuboapp"))), QStringList{});
+}
+
+TEST_F(FailedWritesTest, RunEmuWhenTheLevelsFolderIsAFileStartsNothing) {
+  ASSERT_TRUE(QDir(InFolder(QStringLiteral("zuboapp/levels"))).removeRecursively());
+  ASSERT_TRUE(WriteBytes(InFolder(QStringLiteral("zuboapp/levels")), "not a folder"));
+  ExpectFailureKeepsSaved([this] { RunEmu(); }, SystemText(std::errc::not_a_directory));
+  EXPECT_FALSE(JavaStarted());
+  EXPECT_EQ(FileBytes(InFolder(QStringLiteral("zuboapp/levels"))), QByteArray("not a folder"));
+}
+
+TEST_F(FailedWritesTest, RunEmuOverAFolderNamedLikeTheLevelStartsNothing) {
+  ASSERT_TRUE(QDir().mkpath(EmulatorLevel()));
+  ASSERT_TRUE(WriteBytes(EmulatorLevel() + QStringLiteral("/inner"), "old level"));
+  ExpectFailureKeepsSaved([this] { RunEmu(); }, SystemText(std::errc::is_a_directory));
+  EXPECT_FALSE(JavaStarted());
+  EXPECT_EQ(FileBytes(EmulatorLevel() + QStringLiteral("/inner")), QByteArray("old level"));
+}
+
+TEST_F(FailedWritesTest, RunEmuOnAFullDiskKeepsTheOldLevelAndStartsNothing) {
+  const QByteArray old("the level of an earlier launch, longer than the limit");
+  ASSERT_TRUE(WriteBytes(EmulatorLevel(), old));
+  {
+    const FileSizeLimit limit(16);
+    ASSERT_TRUE(limit.IsValid());
+    ExpectFailureKeepsSaved([this] { RunEmu(); }, SystemText(std::errc::file_too_large));
+  }
+  EXPECT_FALSE(JavaStarted());
+  EXPECT_EQ(FileBytes(EmulatorLevel()), old);
+  EXPECT_EQ(Entries(InFolder(QStringLiteral("zuboapp/levels"))),
+            QStringList{QStringLiteral("ed.lvl")});
+
+  // Once there is room again the launch writes the level and starts java.
+  RunEmu();
+  EXPECT_TRUE(WaitFor([this] { return QFile::exists(Bin.filePath(QStringLiteral("started"))); }));
+  EXPECT_EQ(FileBytes(EmulatorLevel()), Bytes(Encoded()));
+}
