@@ -16,4 +16,3 @@ struct ValidationResult {
 // removes background tiles 47..51 from the cells it visits. With
 // customTextsEnabled every TextId is checked against the custom text lines.
 ValidationResult ValidateMap(Map& map, bool customTextsEnabled);
-

@@ -255,7 +255,7 @@ bool MapView::RedrawView(QImage& buffer, const Map& map, const ViewInputs& input
       });
   if (!foregroundDrawn) return false;
 
-  // The block selection and paste preview go here, while a block tool is active.
+  // The paste preview and the outlines of the selected cells, while a block tool is active.
   if (!DrawBlockOverlays(painter, map, inputs, drawLayer)) return false;
   DrawSprings(painter, map, geometry);
   if (inputs.ActiveTool == Tool::ToolSprings)
