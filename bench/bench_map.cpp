@@ -22,7 +22,7 @@ int SpreadY(int i, int dy) {
   return 1 + (i / 15) * 15 + dy;
 }
 
-void FillTiles(Map& map, const TileCounts& counts) {
+void FillTiles(Map& map, const SampleImageCounts& counts) {
   const int bgChoices = counts.Bg < FirstRemovedBgTile ? counts.Bg : FirstRemovedBgTile - 1;
   for (int x = 1; x <= MaxMapSize; ++x) {
     for (int y = 1; y <= MaxMapSize; ++y) {
@@ -35,7 +35,7 @@ void FillTiles(Map& map, const TileCounts& counts) {
   map.Cell(1, 1).MgTile = EndMgTile;
 }
 
-void PlaceCellLists(Map& map, const TileCounts& counts) {
+void PlaceCellLists(Map& map, const SampleImageCounts& counts) {
   const uint8_t leadKinds[] = {ZuboCharKind, LeadCharKind};
   const uint8_t otherKinds[] = {2, 3, 4, 6};
   for (int i = 0; i < MaxFileListCount; ++i) {
@@ -53,7 +53,7 @@ void PlaceCellLists(Map& map, const TileCounts& counts) {
   map.PrimaryCharY = SpreadY(0, 4);
 }
 
-void PlacePlatforms(Map& map, const TileCounts& counts) {
+void PlacePlatforms(Map& map, const SampleImageCounts& counts) {
   map.PlatformCount = MaxFileListCount;
   for (int i = 0; i < MaxFileListCount; ++i) {
     Platform& platform = map.Platforms[static_cast<size_t>(i)];
@@ -92,7 +92,7 @@ void PlaceSprings(Map& map) {
 
 }  // namespace
 
-std::unique_ptr<Map> MakeFullMap(const TileCounts& counts) {
+std::unique_ptr<Map> MakeFullMap(const SampleImageCounts& counts) {
   auto map = std::make_unique<Map>();
   map->Width = MaxMapSize;
   map->Height = MaxMapSize;

@@ -6,7 +6,7 @@ class Map;
 
 // How many images each tile set offers; the generated maps use only entries
 // that exist. The defaults are the sample sets'.
-struct TileCounts {
+struct SampleImageCounts {
   int Bg = 64;
   int Mg = 20;
   int Fg = 40;
@@ -21,7 +21,7 @@ struct TileCounts {
 // kinds 1 and 5, 255 other chars, 255 objects, platforms, springs of 15
 // points, text markers and custom text lines of 255 characters). It passes
 // validation without changing a cell.
-std::unique_ptr<Map> MakeFullMap(const TileCounts& counts = TileCounts());
+std::unique_ptr<Map> MakeFullMap(const SampleImageCounts& counts = SampleImageCounts());
 
 // A 255 x 255 map whose background layer is a winding one-cell-wide path
 // (tile `path`) between walls (tile `wall`): every odd row is open, and the

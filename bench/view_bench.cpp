@@ -38,9 +38,9 @@ const TileSets& SampleSets() {
   return *sets;
 }
 
-TileCounts SampleCounts() {
+SampleImageCounts SampleCounts() {
   const TileSets& sets = SampleSets();
-  TileCounts counts;
+  SampleImageCounts counts;
   counts.Bg = sets.DXBG.ImageCount();
   counts.Mg = sets.DXMG.ImageCount();
   counts.Fg = sets.DXFG.ImageCount();
