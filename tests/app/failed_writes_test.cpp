@@ -13,6 +13,7 @@
 #include <system_error>
 
 #include "level_files_fixture.h"
+#include "stand_in_java.h"
 
 namespace {
 
@@ -55,26 +56,15 @@ class FileSizeLimit {
 class FailedWritesTest : public LevelFilesTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(Bin.isValid());
-    const QString java = Bin.filePath(QStringLiteral("java"));
-    ASSERT_TRUE(WriteBytes(java, MarkingJava));
-    ASSERT_TRUE(
-        QFile::setPermissions(java, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    PreviousPath = qgetenv("PATH");
-    qputenv("PATH", QFile::encodeName(Bin.path()) + ':' + PreviousPath);
+    ASSERT_TRUE(Java.IsValid());
     LevelFilesTest::SetUp();
     ASSERT_TRUE(QDir(Program.path()).mkpath(QStringLiteral("zuboapp/levels")));
     MakeValid();
   }
 
-  void TearDown() override {
-    LevelFilesTest::TearDown();
-    qputenv("PATH", PreviousPath);
-  }
-
   bool JavaStarted() const {
     QTest::qWait(300);
-    return QFile::exists(Bin.filePath(QStringLiteral("started")));
+    return QFile::exists(Java.Record(QStringLiteral("started")));
   }
 
   // Runs the command once from a saved map and once from an unsaved one;
@@ -107,8 +97,7 @@ class FailedWritesTest : public LevelFilesTest {
 
   QString EmulatorLevel() const { return InFolder(QStringLiteral("zuboapp/levels/ed.lvl")); }
 
-  QTemporaryDir Bin;
-  QByteArray PreviousPath;
+  StandInJava Java{MarkingJava};
 };
 
 // Root may write into any folder whatever its permission bits, so the folder
@@ -211,6 +200,6 @@ TEST_F(FailedWritesTest, RunEmuOnAFullDiskKeepsTheOldLevelAndStartsNothing) {
 
   // Once there is room again the launch writes the level and starts java.
   RunEmu();
-  EXPECT_TRUE(WaitFor([this] { return QFile::exists(Bin.filePath(QStringLiteral("started"))); }));
+  EXPECT_TRUE(WaitFor([this] { return QFile::exists(Java.Record(QStringLiteral("started"))); }));
   EXPECT_EQ(FileBytes(EmulatorLevel()), Bytes(Encoded()));
 }

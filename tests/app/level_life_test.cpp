@@ -10,13 +10,14 @@
 
 #include "level_files_fixture.h"
 #include "model/message_texts.h"
+#include "stand_in_java.h"
 
 namespace {
 
 using nlohmann::json;
 
 // Records where it was started and copies the level it finds there.
-constexpr char StandInJava[] =
+constexpr char RecordingJava[] =
     "#!/bin/sh\n"
     "record=\"$(dirname \"$0\")\"\n"
     "pwd -P > \"$record/cwd\"\n"
@@ -29,20 +30,9 @@ constexpr char StandInJava[] =
 class LevelLifeTest : public LevelFilesTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(Bin.isValid());
-    const QString java = Bin.filePath(QStringLiteral("java"));
-    ASSERT_TRUE(WriteBytes(java, StandInJava));
-    ASSERT_TRUE(
-        QFile::setPermissions(java, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    PreviousPath = qgetenv("PATH");
-    qputenv("PATH", QFile::encodeName(Bin.path()) + ':' + PreviousPath);
+    ASSERT_TRUE(Java.IsValid());
     LevelFilesTest::SetUp();
     ASSERT_TRUE(QDir(Program.path()).mkpath(QStringLiteral("zuboapp/levels")));
-  }
-
-  void TearDown() override {
-    LevelFilesTest::TearDown();
-    qputenv("PATH", PreviousPath);
   }
 
   void Choose(int mode, int selected) {
@@ -95,13 +85,12 @@ class LevelLifeTest : public LevelFilesTest {
   bool EmulatorStarted() const {
     QElapsedTimer clock;
     clock.start();
-    const QString done = Bin.filePath(QStringLiteral("done"));
+    const QString done = Java.Record(QStringLiteral("done"));
     while (!QFile::exists(done) && clock.elapsed() < 10000) QTest::qWait(20);
     return QFile::exists(done);
   }
 
-  QTemporaryDir Bin;
-  QByteArray PreviousPath;
+  StandInJava Java{RecordingJava};
 };
 
 TEST_F(LevelLifeTest, PaintSaveNewOpenRunAndExit) {
@@ -185,11 +174,11 @@ TEST_F(LevelLifeTest, PaintSaveNewOpenRunAndExit) {
   // Try it in the emulator.
   ClickButton(Panel().BRunEmu);
   ASSERT_TRUE(EmulatorStarted());
-  EXPECT_EQ(FileBytes(Bin.filePath(QStringLiteral("level"))), secondSave);
-  EXPECT_EQ(FileBytes(Bin.filePath(QStringLiteral("arguments"))),
+  EXPECT_EQ(FileBytes(Java.Record(QStringLiteral("level"))), secondSave);
+  EXPECT_EQ(FileBytes(Java.Record(QStringLiteral("arguments"))),
             QByteArray("-Xbootclasspath/a:korvax.jar:zuboapp qvm.korvax.MainApp "
                        "-Ccom.vantorix.vlek.Main -AZubo -w240 -h320 -s2\n"));
-  EXPECT_EQ(QString::fromLocal8Bit(FileBytes(Bin.filePath(QStringLiteral("cwd")))).trimmed(),
+  EXPECT_EQ(QString::fromLocal8Bit(FileBytes(Java.Record(QStringLiteral("cwd")))).trimmed(),
             QDir(Program.path()).canonicalPath());
   EXPECT_TRUE(TheMap().Saved);
 

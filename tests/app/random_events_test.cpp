@@ -33,6 +33,7 @@
 #include "levelfile/level_reader.h"
 #include "levelfile/validation.h"
 #include "random_map_checks.h"
+#include "stand_in_java.h"
 
 namespace {
 
@@ -57,13 +58,7 @@ constexpr char IdleJava[] = "#!/bin/sh\nexit 0\n";
 class RandomEventsTest : public LevelFilesTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(Bin.isValid());
-    const QString java = Bin.filePath(QStringLiteral("java"));
-    ASSERT_TRUE(WriteBytes(java, IdleJava));
-    ASSERT_TRUE(
-        QFile::setPermissions(java, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    PreviousPath = qgetenv("PATH");
-    qputenv("PATH", QFile::encodeName(Bin.path()) + ':' + PreviousPath);
+    ASSERT_TRUE(Java.IsValid());
     LevelFilesTest::SetUp();
     ASSERT_TRUE(QDir(Program.path()).mkpath(QStringLiteral("zuboapp/levels")));
     // The timers are driven by the stream, so that a seed replays exactly.
@@ -72,11 +67,6 @@ class RandomEventsTest : public LevelFilesTest {
     Seed = static_cast<unsigned>(EnvironmentNumber("ZUBO_RANDOM_SEED", DefaultSeed));
     Steps = static_cast<int>(EnvironmentNumber("ZUBO_RANDOM_STEPS", DefaultSteps));
     Random.seed(Seed + (CustomTextsOn ? 0u : 1u));
-  }
-
-  void TearDown() override {
-    LevelFilesTest::TearDown();
-    qputenv("PATH", PreviousPath);
   }
 
   // The whole run; stops at the first broken invariant.
@@ -486,8 +476,7 @@ class RandomEventsTest : public LevelFilesTest {
     return CompareReloaded(*copy, *read);
   }
 
-  QTemporaryDir Bin;
-  QByteArray PreviousPath;
+  StandInJava Java{IdleJava};
   std::mt19937 Random;
   unsigned Seed = DefaultSeed;
   int Steps = DefaultSteps;

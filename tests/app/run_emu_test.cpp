@@ -8,12 +8,13 @@
 #include "app/emulator_launch.h"
 #include "level_files_fixture.h"
 #include "model/message_texts.h"
+#include "stand_in_java.h"
 
 namespace {
 
 // Records its arguments one per line, its working directory, and a copy of
 // the level file it finds there; "done" appears last.
-constexpr char StandInJava[] =
+constexpr char RecordingJava[] =
     "#!/bin/sh\n"
     "record=\"$(dirname \"$0\")\"\n"
     "pwd -P > \"$record/cwd\"\n"
@@ -26,24 +27,13 @@ constexpr char StandInJava[] =
 class RunEmuTest : public LevelFilesTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(Bin.isValid());
-    const QString java = Bin.filePath(QStringLiteral("java"));
-    ASSERT_TRUE(WriteBytes(java, StandInJava));
-    ASSERT_TRUE(QFile::setPermissions(java, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                                QFile::ReadGroup | QFile::ExeGroup));
-    PreviousPath = qgetenv("PATH");
-    qputenv("PATH", QFile::encodeName(Bin.path()) + ':' + PreviousPath);
+    ASSERT_TRUE(Java.IsValid());
     LevelFilesTest::SetUp();
     ASSERT_TRUE(QDir(Program.path()).mkpath(QStringLiteral("zuboapp/levels")));
     MakeValid();
   }
 
-  void TearDown() override {
-    LevelFilesTest::TearDown();
-    qputenv("PATH", PreviousPath);
-  }
-
-  QString Record(const char* name) const { return Bin.filePath(QString::fromLatin1(name)); }
+  QString Record(const char* name) const { return Java.Record(QString::fromLatin1(name)); }
 
   // Waits for the stand-in to finish its record.
   bool Started(int milliseconds = 10000) const {
@@ -60,8 +50,7 @@ class RunEmuTest : public LevelFilesTest {
 
   QString EmulatorLevel() const { return InFolder(QStringLiteral("zuboapp/levels/ed.lvl")); }
 
-  QTemporaryDir Bin;
-  QByteArray PreviousPath;
+  StandInJava Java{RecordingJava};
 };
 
 TEST_F(RunEmuTest, StartsJavaInTheProgramFolderWithTheLevelWritten) {
