@@ -85,15 +85,7 @@ void TMainForm::LoadLevelFile() {
   }
   NewMap();
 
-  std::optional<LevelRecord> record;
-  QFile file(path);
-  if (file.open(QIODevice::ReadOnly)) {
-    const QByteArray bytes = file.readAll();
-    if (file.error() == QFileDevice::NoError) {
-      record = DecodeLevel(reinterpret_cast<const uint8_t*>(bytes.constData()),
-                           static_cast<size_t>(bytes.size()));
-    }
-  }
+  const std::optional<LevelRecord> record = ReadLevelRecord(SystemPath(path));
   if (!record) {
     // Nothing of the file survives: an empty 20 x 20 map takes its place.
     SetMapSize(DefaultMapSize, DefaultMapSize);

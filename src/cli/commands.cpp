@@ -2,10 +2,8 @@
 
 #include <fstream>
 #include <iostream>
-#include <iterator>
 #include <memory>
 #include <optional>
-#include <vector>
 
 #include "cli/level_json.h"
 #include "levelfile/level_reader.h"
@@ -19,11 +17,7 @@ namespace {
 
 // The level in a file, or nothing after reporting the load error.
 std::optional<LevelRecord> ReadRecord(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::vector<uint8_t> bytes;
-  if (file) bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-  std::optional<LevelRecord> record;
-  if (file || file.eof()) record = DecodeLevel(bytes.data(), bytes.size());
+  std::optional<LevelRecord> record = ReadLevelRecord(path);
   if (!record) std::cerr << MessageTexts::LoadError << '\n';
   return record;
 }

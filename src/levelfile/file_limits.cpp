@@ -27,7 +27,7 @@ std::string FileLimitsMessage(const Map& map) {
   for (int x = 1; x <= map.Width; ++x) {
     for (int y = 1; y <= map.Height; ++y) {
       const MapCell& cell = map.Cell(x, y);
-      if (cell.CharKind == ZuboCharKind || cell.CharKind == LeadCharKind) {
+      if (IsLeadCharKind(cell.CharKind)) {
         ++leadChars;
       } else if (cell.CharKind != 0) {
         ++otherChars;

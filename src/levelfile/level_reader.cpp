@@ -222,11 +222,15 @@ void StoreLevel(const LevelRecord& record, Map& map) {
   SetCustomTextLines(map, record.CustomTexts);
 }
 
+std::optional<LevelRecord> ReadLevelRecord(const std::string& path) {
+  std::vector<uint8_t> data;
+  if (!ReadFileBytes(path, data)) return std::nullopt;
+  return DecodeLevel(data.data(), data.size());
+}
+
 bool ReadLevelFile(const std::string& path, Map& map) {
   NewMap(map);
-  std::vector<uint8_t> data;
-  std::optional<LevelRecord> record;
-  if (ReadFileBytes(path, data)) record = DecodeLevel(data.data(), data.size());
+  const std::optional<LevelRecord> record = ReadLevelRecord(path);
   if (!record) {
     map.Width = DefaultMapSize;
     map.Height = DefaultMapSize;

@@ -13,6 +13,10 @@ class Map;
 // (cut short, or holding values the editor never writes).
 std::optional<LevelRecord> DecodeLevel(const uint8_t* data, size_t size);
 
+// Reads and decodes the level file at path; nothing when it cannot be read
+// or is not a level file.
+std::optional<LevelRecord> ReadLevelRecord(const std::string& path);
+
 // Stores a decoded level into a map emptied by NewMap: the size, the list
 // entries at their cells (the first char entry becomes the primary char),
 // platforms, springs, tiles and custom texts.

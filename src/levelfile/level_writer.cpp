@@ -19,10 +19,6 @@ uint8_t LowByte(int value) {
   return static_cast<uint8_t>(value & 0xFF);
 }
 
-bool IsLeadKind(uint8_t charKind) {
-  return charKind == ZuboCharKind || charKind == LeadCharKind;
-}
-
 void AppendEntries(std::vector<uint8_t>& bytes, const std::vector<LevelEntry>& entries) {
   for (const LevelEntry& entry : entries) {
     bytes.push_back(entry.X);
@@ -171,7 +167,7 @@ std::vector<uint8_t> EncodeLevel(const LevelRecord& record) {
   bytes.reserve(EncodedSize(record));
 
   const auto leadCount = std::count_if(record.Chars.begin(), record.Chars.end(),
-                                       [](const LevelEntry& e) { return IsLeadKind(e.Value); });
+                                       [](const LevelEntry& e) { return IsLeadCharKind(e.Value); });
   bytes.push_back(LowByte(record.Width));
   bytes.push_back(LowByte(record.Height));
   bytes.push_back(LowByte(record.Background));

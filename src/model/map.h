@@ -58,6 +58,11 @@ class Map {
 constexpr uint8_t ZuboCharKind = 1;
 // The char kind that the level file lists with Zubo.
 constexpr uint8_t LeadCharKind = 5;
+
+// The char kinds the level file counts and lists apart from all others.
+inline bool IsLeadCharKind(int charKind) {
+  return charKind == ZuboCharKind || charKind == LeadCharKind;
+}
 // The midground tile that ends the level.
 constexpr uint8_t EndMgTile = 14;
 

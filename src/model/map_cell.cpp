@@ -1,29 +1,5 @@
 #include "model/map_cell.h"
 
-#include <cassert>
-
-uint8_t& MapCell::LayerByte(int layer) {
-  switch (layer) {
-    case LayerBg:
-      return BgTile;
-    case LayerMg:
-      return MgTile;
-    case LayerFg:
-      return FgTile;
-    case LayerObject:
-      return ObjectKind;
-    case LayerChar:
-      return CharKind;
-    default:
-      assert(layer == LayerText);
-      return TextId;
-  }
-}
-
-uint8_t MapCell::LayerByte(int layer) const {
-  return const_cast<MapCell*>(this)->LayerByte(layer);
-}
-
 bool MapCell::IsEmpty() const {
   return BgTile == 0 && MgTile == 0 && FgTile == 0 && ObjectKind == 0 && CharKind == 0 &&
          TextId == 0;

@@ -25,8 +25,23 @@ struct MapCell {
   uint8_t TextId = 0;
 
   // The byte of layer 0..5, in the order of the fields above.
-  uint8_t& LayerByte(int layer);
-  uint8_t LayerByte(int layer) const;
+  uint8_t& LayerByte(int layer) {
+    switch (layer) {
+      case LayerBg:
+        return BgTile;
+      case LayerMg:
+        return MgTile;
+      case LayerFg:
+        return FgTile;
+      case LayerObject:
+        return ObjectKind;
+      case LayerChar:
+        return CharKind;
+      default:
+        return TextId;
+    }
+  }
+  uint8_t LayerByte(int layer) const { return const_cast<MapCell*>(this)->LayerByte(layer); }
 
   bool IsEmpty() const;
 };

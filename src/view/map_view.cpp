@@ -54,22 +54,6 @@ bool Sweep(const Positions& positions, const Map& map, const ViewGeometry& geome
   return true;
 }
 
-// The byte of cell layer 0..4, without a call.
-inline int LayerValue(const MapCell& cell, int layer) {
-  switch (layer) {
-    case LayerBg:
-      return cell.BgTile;
-    case LayerMg:
-      return cell.MgTile;
-    case LayerFg:
-      return cell.FgTile;
-    case LayerObject:
-      return cell.ObjectKind;
-    default:
-      return cell.CharKind;
-  }
-}
-
 // The grid over the complete cells of the map: two adjacent gray lines between
 // neighbouring cells.
 void DrawGrid(QPainter& painter, const Map& map, const ViewGeometry& geometry) {
@@ -167,7 +151,7 @@ bool MapView::DrawLayer(QPainter& painter, const Map& map, const ViewGeometry& g
                         int r, int layer, const MapCell& cell) {
   const int left = (c - 1) * geometry.CellSize;
   const int bottom = geometry.ViewHeight - (r - 1) * geometry.CellSize;
-  const int value = LayerValue(cell, layer);
+  const int value = cell.LayerByte(layer);
   if (value != 0) {
     if (value > ImageCounts[static_cast<size_t>(layer)]) return false;
     DrawEntry(painter, *Shelves[static_cast<size_t>(layer)], Sets.ForLayer(layer), value, left,
