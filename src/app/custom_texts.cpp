@@ -4,22 +4,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
-namespace {
-
-constexpr char32_t OutsideLatin1 = '?';
-constexpr char32_t LastLatin1 = 0xFF;
-
-// One byte per character; a character outside Latin-1 (also one written
-// with two UTF-16 units) becomes one "?".
-std::string Latin1Line(const QString& line) {
-  std::string bytes;
-  bytes.reserve(static_cast<size_t>(line.size()));
-  for (const char32_t character : line.toUcs4())
-    bytes += static_cast<char>(character <= LastLatin1 ? character : OutsideLatin1);
-  return bytes;
-}
-
-}  // namespace
+#include "model/latin1_text.h"
 
 // Each line is one block of the memo's document (the memo does not wrap).
 // The blocks' own texts keep every character, where the plain text would
@@ -29,7 +14,7 @@ std::vector<std::string> CustomTextLines(const QPlainTextEdit& memo) {
   std::vector<std::string> lines;
   if (document.isEmpty()) return lines;
   for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
-    lines.push_back(Latin1Line(block.text()));
+    lines.push_back(Utf8ToLatin1(block.text().toStdString()));
   return lines;
 }
 
