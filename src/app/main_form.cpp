@@ -197,14 +197,10 @@ ViewInputs TMainForm::CurrentViewInputs() const {
   inputs.Overlay.PointerPosition = Pointer;
   inputs.Overlay.SpringInProgress = SpringTool.SpringInProgress;
   inputs.Overlay.LastSpringPoint = SpringTool.LastSpringPoint;
-  if (Editor.ActiveTool == Tool::ToolPasteBlock) {
-    for (const PreviewCell& cell : PastePreview(*EditedMap, Cells, View, Pointer.x(), Pointer.y()))
-      inputs.Block.Preview.push_back({cell.Column, cell.Row, cell.Source.X, cell.Source.Y});
-  }
-  if (Editor.ActiveTool == Tool::ToolSelectBlock || Editor.ActiveTool == Tool::ToolPasteBlock) {
-    for (const SelectionOutline& outline : SelectionOutlines(Cells, View))
-      inputs.Block.Outlines.push_back({outline.Left, outline.Top, outline.Size});
-  }
+  if (Editor.ActiveTool == Tool::ToolPasteBlock)
+    inputs.Block.Preview = PastePreview(*EditedMap, Cells, View, Pointer.x(), Pointer.y());
+  if (Editor.ActiveTool == Tool::ToolSelectBlock || Editor.ActiveTool == Tool::ToolPasteBlock)
+    inputs.Block.Outlines = SelectionOutlines(Cells, View);
   if (Placement == PlatformStage::StartPlaced)
     inputs.Overlay.Placing = PlatformPlacing::ChoosingEnd;
   else if (Placement == PlatformStage::AwaitingSwitch)

@@ -76,10 +76,11 @@ EditResult PastePress(Map& map, EditorState& state, const CellSelection& selecti
   return EditResult::Redraw();
 }
 
-std::vector<PreviewCell> PastePreview(const Map& map, const CellSelection& selection,
-                                      const ViewGeometry& geometry, int pointerX, int pointerY) {
+std::vector<BlockPreviewCell> PastePreview(const Map& map, const CellSelection& selection,
+                                           const ViewGeometry& geometry, int pointerX,
+                                           int pointerY) {
   assert(geometry.CellSize >= 1);
-  std::vector<PreviewCell> preview;
+  std::vector<BlockPreviewCell> preview;
   const std::vector<CellPosition>& cells = selection.Cells();
   if (cells.empty()) return preview;
   const CellPosition anchor = cells[selection.PasteAnchor()];
@@ -91,17 +92,17 @@ std::vector<PreviewCell> PastePreview(const Map& map, const CellSelection& selec
     const int column = cell.X + pointerColumn - anchor.X;
     const int row = cell.Y + pointerRow - anchor.Y;
     if (map.InUse(geometry.CameraX + column, geometry.CameraY + row))
-      preview.push_back(PreviewCell{column, row, cell});
+      preview.push_back(BlockPreviewCell{column, row, cell.X, cell.Y});
   }
   return preview;
 }
 
-std::vector<SelectionOutline> SelectionOutlines(const CellSelection& selection,
-                                                const ViewGeometry& geometry) {
-  std::vector<SelectionOutline> outlines;
+std::vector<BlockOutline> SelectionOutlines(const CellSelection& selection,
+                                            const ViewGeometry& geometry) {
+  std::vector<BlockOutline> outlines;
   outlines.reserve(selection.Cells().size());
   for (const CellPosition& cell : selection.Cells()) {
-    outlines.push_back(SelectionOutline{
+    outlines.push_back(BlockOutline{
         (cell.X - 1 - geometry.CameraX) * geometry.CellSize + 1,
         geometry.ViewHeight - (cell.Y - geometry.CameraY) * geometry.CellSize, geometry.CellSize});
   }

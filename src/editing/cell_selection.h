@@ -5,6 +5,7 @@
 #include "editing/edit_result.h"
 #include "editing/mouse_button.h"
 #include "editing/point_to_cell.h"
+#include "view/block_overlay.h"
 #include "view/view_geometry.h"
 
 class Map;
@@ -62,31 +63,16 @@ EditResult SelectionPress(const Map& map, CellSelection& selection, int x, int y
 EditResult PastePress(Map& map, EditorState& state, const CellSelection& selection,
                       MouseButton button, int x, int y);
 
-// One cell of the paste preview: the contents of map cell Source, drawn at
-// screen column Column and row Row (from 1, rows counted from the bottom).
-struct PreviewCell {
-  int Column = 0;
-  int Row = 0;
-  CellPosition Source;
-};
-
 // The preview of a paste at the pointer's pixel (pointerX, pointerY), in the
 // selection's order: every selected cell whose target map cell lies on the
 // map, at the screen cell where a press there would paste it. Empty for an
 // empty selection.
-std::vector<PreviewCell> PastePreview(const Map& map, const CellSelection& selection,
-                                      const ViewGeometry& geometry, int pointerX, int pointerY);
-
-// The red outline of one selected cell: a square of Size pixels whose
-// top-left pixel is (Left, Top); the right and bottom edges are Left + Size
-// and Top + Size, excluded. It sits one pixel right of the cell's left edge.
-struct SelectionOutline {
-  int Left = 0;
-  int Top = 0;
-  int Size = 0;
-};
+std::vector<BlockPreviewCell> PastePreview(const Map& map, const CellSelection& selection,
+                                           const ViewGeometry& geometry, int pointerX,
+                                           int pointerY);
 
 // The outlines of all selected cells, in the selection's order, wherever
-// they fall relative to the surface.
-std::vector<SelectionOutline> SelectionOutlines(const CellSelection& selection,
-                                                const ViewGeometry& geometry);
+// they fall relative to the surface; each sits one pixel right of its cell's
+// left edge.
+std::vector<BlockOutline> SelectionOutlines(const CellSelection& selection,
+                                            const ViewGeometry& geometry);

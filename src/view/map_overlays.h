@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/spring.h"
+#include "view/block_overlay.h"
 
 class Map;
 class QPainter;
@@ -47,30 +48,6 @@ void DrawSpringInProgress(QPainter& painter, const Map& map, const ViewGeometry&
 // is drawn as overlay.Placing says. False when a platform's kind has no image.
 bool DrawPlatforms(QPainter& painter, ScaledTiles& tiles, const TileSets& sets, const Map& map,
                    const ViewGeometry& geometry, const EditOverlay& overlay);
-
-// One cell of the paste preview: the contents of map cell (SourceX, SourceY),
-// drawn at screen column Column and row Row (from 1, rows from the bottom).
-struct BlockPreviewCell {
-  int Column = 0;
-  int Row = 0;
-  int SourceX = 0;
-  int SourceY = 0;
-};
-
-// The red outline of a selected cell: a square of Size pixels with its
-// top-left pixel at (Left, Top).
-struct BlockOutline {
-  int Left = 0;
-  int Top = 0;
-  int Size = 0;
-};
-
-// What the block tools show over the map: the selection where a paste at the
-// pointer would put it, and the outlines of the selected cells.
-struct BlockOverlay {
-  std::vector<BlockPreviewCell> Preview;
-  std::vector<BlockOutline> Outlines;
-};
 
 // Draws one layer 0..4 of a cell's contents at a screen cell; false when the
 // value has no entry in its tile set.

@@ -271,24 +271,24 @@ ViewGeometry Geometry(int cellSize, int cameraX, int cameraY) {
 TEST_F(CellSelectionTest, PreviewPutsTheAnchorUnderThePointer) {
   Select({{3, 5}, {4, 5}, {3, 4}, {4, 4}});
   // Pixel (25, 170) with 10-pixel cells: screen column 3, row 4.
-  const std::vector<PreviewCell> preview =
+  const std::vector<BlockPreviewCell> preview =
       PastePreview(*map, selection, Geometry(10, 0, 0), 25, 170);
 
   ASSERT_EQ(preview.size(), 4u);
   EXPECT_EQ(preview[0].Column, 3);
   EXPECT_EQ(preview[0].Row, 5);
-  EXPECT_EQ(preview[0].Source, (CellPosition{3, 5}));
+  EXPECT_EQ((CellPosition{preview[0].SourceX, preview[0].SourceY}), (CellPosition{3, 5}));
   EXPECT_EQ(preview[2].Column, 3);
   EXPECT_EQ(preview[2].Row, 4);
   EXPECT_EQ(preview[3].Column, 4);
   EXPECT_EQ(preview[3].Row, 4);
-  EXPECT_EQ(preview[3].Source, (CellPosition{4, 4}));
+  EXPECT_EQ((CellPosition{preview[3].SourceX, preview[3].SourceY}), (CellPosition{4, 4}));
 }
 
 TEST_F(CellSelectionTest, PreviewHidesCellsWhoseTargetLiesBeyondTheMap) {
   Select({{1, 1}, {2, 1}, {3, 1}});
   // Camera at (10, 0): screen column 10 is map column 20, the last one.
-  const std::vector<PreviewCell> preview =
+  const std::vector<BlockPreviewCell> preview =
       PastePreview(*map, selection, Geometry(10, 10, 0), 95, 195);
 
   ASSERT_EQ(preview.size(), 1u);
@@ -303,17 +303,18 @@ TEST_F(CellSelectionTest, PreviewHidesCellsBelowTheMapsFirstRow) {
   // on row 0, only the upper cell fits.
   EXPECT_EQ(PastePreview(*map, selection, Geometry(10, 0, 0), 5, 195).size(), 2u);
   EXPECT_EQ(PastePreview(*map, selection, Geometry(10, 0, 0), 5, 205).size(), 2u);
-  const std::vector<PreviewCell> below = PastePreview(*map, selection, Geometry(10, 0, 0), 5, 215);
+  const std::vector<BlockPreviewCell> below =
+      PastePreview(*map, selection, Geometry(10, 0, 0), 5, 215);
   ASSERT_EQ(below.size(), 1u);
   EXPECT_EQ(below[0].Row, 1);
-  EXPECT_EQ(below[0].Source, (CellPosition{1, 2}));
+  EXPECT_EQ((CellPosition{below[0].SourceX, below[0].SourceY}), (CellPosition{1, 2}));
 }
 
 TEST_F(CellSelectionTest, OutlinesSitOnePixelRightOfTheCells) {
   selection.Add({1, 1});
   selection.Add({5, 3});
 
-  const std::vector<SelectionOutline> atOrigin = SelectionOutlines(selection, Geometry(16, 0, 0));
+  const std::vector<BlockOutline> atOrigin = SelectionOutlines(selection, Geometry(16, 0, 0));
   ASSERT_EQ(atOrigin.size(), 2u);
   EXPECT_EQ(atOrigin[0].Left, 1);
   EXPECT_EQ(atOrigin[0].Top, 200 - 16);
@@ -321,7 +322,7 @@ TEST_F(CellSelectionTest, OutlinesSitOnePixelRightOfTheCells) {
   EXPECT_EQ(atOrigin[1].Left, 4 * 16 + 1);
   EXPECT_EQ(atOrigin[1].Top, 200 - 3 * 16);
 
-  const std::vector<SelectionOutline> moved = SelectionOutlines(selection, Geometry(16, 2, 1));
+  const std::vector<BlockOutline> moved = SelectionOutlines(selection, Geometry(16, 2, 1));
   EXPECT_EQ(moved[1].Left, 2 * 16 + 1);
   EXPECT_EQ(moved[1].Top, 200 - 2 * 16);
   EXPECT_EQ(moved[0].Left, -2 * 16 + 1);
