@@ -15,19 +15,28 @@
 
 namespace {
 
-// The level in a file, or nothing after reporting the load error.
-std::optional<LevelRecord> ReadRecord(const std::string& path) {
-  std::optional<LevelRecord> record = ReadLevelRecord(path);
-  if (!record) std::cerr << MessageTexts::LoadError << '\n';
-  return record;
-}
-
 int PrintValidation(const ValidationResult& result) {
   for (const std::string& message : result.Messages) std::cout << message << '\n';
   return result.Passed ? ExitOk : ExitValidationFailed;
 }
 
 }  // namespace
+
+std::optional<LevelRecord> ReadRecord(const std::string& path) {
+  std::string problem;
+  std::optional<LevelRecord> record = ReadLevelRecord(path, &problem);
+  if (!record) std::cerr << path << ": " << MessageTexts::LoadError << " (" << problem << ")\n";
+  return record;
+}
+
+bool LoadMap(const std::string& path, Map& map) {
+  const std::optional<LevelRecord> record = ReadRecord(path);
+  if (!record) return false;
+  NewMap(map);
+  StoreLevel(*record, map);
+  map.Saved = true;
+  return true;
+}
 
 int InfoCommand(const std::string& path) {
   const std::optional<LevelRecord> record = ReadRecord(path);
@@ -60,10 +69,7 @@ int DumpCommand(const std::string& path) {
 
 int ValidateCommand(const std::string& path) {
   auto map = std::make_unique<Map>();
-  if (!ReadLevelFile(path, *map)) {
-    std::cerr << MessageTexts::LoadError << '\n';
-    return ExitFileError;
-  }
+  if (!LoadMap(path, *map)) return ExitFileError;
   return PrintValidation(ValidateMap(*map, true));
 }
 

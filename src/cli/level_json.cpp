@@ -23,14 +23,18 @@ ordered_json Cell(int x, int y) {
   return ordered_json::array({x, y});
 }
 
+// A whole number in low..high; anything else is named as the JSON gave it.
 int IntIn(const json& value, int low, int high, const std::string& what) {
   if (!value.is_number_integer()) throw LevelJsonError(what + " must be a whole number");
-  const long long number = value.get<long long>();
-  if (number < low || number > high) {
+  const bool inRange = value.is_number_unsigned()
+                           ? value.get<unsigned long long>() <= static_cast<unsigned>(high) &&
+                                 value.get<unsigned long long>() >= static_cast<unsigned>(low)
+                           : value.get<long long>() >= low && value.get<long long>() <= high;
+  if (!inRange) {
     throw LevelJsonError(what + " must be " + std::to_string(low) + ".." + std::to_string(high) +
-                         ", not " + std::to_string(number));
+                         ", not " + value.dump());
   }
-  return static_cast<int>(number);
+  return value.get<int>();
 }
 
 const json& ArrayOf(const json& value, size_t size, const std::string& what) {
@@ -38,6 +42,11 @@ const json& ArrayOf(const json& value, size_t size, const std::string& what) {
     throw LevelJsonError(what + " must be an array" +
                          (size != 0 ? " of " + std::to_string(size) + " values" : ""));
   }
+  return value;
+}
+
+const json& ObjectOf(const json& value, const std::string& what) {
+  if (!value.is_object()) throw LevelJsonError(what + " must be a JSON object");
   return value;
 }
 
@@ -65,6 +74,7 @@ void ReadPlatforms(const json& object, Map& map) {
   const json& list = Member(object, "platforms");
   if (list.is_null()) return;
   for (const json& item : ArrayOf(list, 0, "platforms")) {
+    ObjectOf(item, "each of platforms");
     if (map.PlatformCount == PlatformCapacity) throw LevelJsonError("too many platforms");
     Platform platform;
     platform.Kind = static_cast<uint8_t>(IntIn(Member(item, "kind"), 0, 255, "platform kind"));
@@ -90,6 +100,7 @@ void ReadSprings(const json& object, Map& map) {
   const json& list = Member(object, "springs");
   if (list.is_null()) return;
   for (const json& item : ArrayOf(list, 0, "springs")) {
+    ObjectOf(item, "each of springs");
     if (map.SpringCount == SpringCapacity) throw LevelJsonError("too many springs");
     Spring& spring = map.Springs[map.SpringCount];
     spring.Kind = IntIn(Member(item, "kind"), 1, MaxFileSpringKind, "spring kind");
@@ -113,6 +124,7 @@ void ReadSprings(const json& object, Map& map) {
 void ReadTiles(const json& object, Map& map) {
   const json& tiles = Member(object, "tiles");
   if (tiles.is_null()) return;
+  ObjectOf(tiles, "tiles");
   const size_t size = static_cast<size_t>(map.Width) * static_cast<size_t>(map.Height);
   const char* const names[3] = {"bg", "mg", "fg"};
   for (int layer = LayerBg; layer <= LayerFg; ++layer) {
@@ -177,7 +189,7 @@ ordered_json LevelToJson(const LevelRecord& record) {
 }
 
 void JsonToMap(const json& level, Map& map) {
-  if (!level.is_object()) throw LevelJsonError("a level must be a JSON object");
+  ObjectOf(level, "a level");
   map.Width = IntIn(Member(level, "width"), MinMapSize, MaxMapSize, "width");
   map.Height = IntIn(Member(level, "height"), MinMapSize, MaxMapSize, "height");
   const json& background = Member(level, "background");
@@ -199,7 +211,12 @@ void JsonToMap(const json& level, Map& map) {
   if (!lines.is_null()) {
     std::vector<std::string> texts;
     for (const auto& line : ArrayOf(lines, 0, "customTexts")) {
-      if (!line.is_string()) throw LevelJsonError("customTexts must hold strings");
+      const std::string what = "customTexts line " + std::to_string(texts.size() + 1);
+      if (!line.is_string()) throw LevelJsonError(what + " must be a string");
+      // A line break would split the line in the editor's memo and renumber
+      // every later text.
+      if (line.get<std::string>().find_first_of("\r\n") != std::string::npos)
+        throw LevelJsonError(what + " must not hold a line break");
       texts.push_back(Utf8ToLatin1(line.get<std::string>()));
     }
     SetCustomTextLines(map, std::move(texts));

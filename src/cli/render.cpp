@@ -1,5 +1,7 @@
 #include "cli/render.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -11,7 +13,7 @@
 #include <memory>
 
 #include "cli/commands.h"
-#include "levelfile/level_reader.h"
+#include "levelfile/safe_file.h"
 #include "model/map.h"
 #include "model/message_texts.h"
 #include "view/map_view.h"
@@ -115,10 +117,7 @@ int RenderCommand(const RenderOptions& options, int argc, char** argv) {
   QGuiApplication application(argc, argv);
 
   auto map = std::make_unique<Map>();
-  if (!ReadLevelFile(options.LevelPath, *map)) {
-    std::cerr << MessageTexts::LoadError << '\n';
-    return ExitFileError;
-  }
+  if (!LoadMap(options.LevelPath, *map)) return ExitFileError;
   const QString tiles = options.TilesFolder.empty()
                             ? QDir::currentPath()
                             : QString::fromLocal8Bit(options.TilesFolder.c_str());
@@ -155,9 +154,18 @@ int RenderCommand(const RenderOptions& options, int argc, char** argv) {
     std::cerr << MessageTexts::MapCorrupted << '\n';
     return ExitFileError;
   }
-  if (!buffer.convertToFormat(QImage::Format_RGB32)
-           .save(QString::fromLocal8Bit(options.ImagePath.c_str()), options.ImageFormat.c_str())) {
-    std::cerr << "Cannot write the image " << options.ImagePath << ".\n";
+  // The image replaces an older one only once it is complete.
+  QByteArray encoded;
+  QBuffer device(&encoded);
+  device.open(QIODevice::WriteOnly);
+  if (!buffer.convertToFormat(QImage::Format_RGB32).save(&device, options.ImageFormat.c_str())) {
+    std::cerr << "Cannot encode the image " << options.ImagePath << ".\n";
+    return ExitFileError;
+  }
+  const std::string error = ReplaceFileSafely(options.ImagePath, encoded.constData(),
+                                              static_cast<size_t>(encoded.size()));
+  if (!error.empty()) {
+    std::cerr << "Cannot write the image " << options.ImagePath << ": " << error << '\n';
     return ExitFileError;
   }
   return ExitOk;

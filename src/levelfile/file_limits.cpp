@@ -13,8 +13,36 @@ std::string OverLimit(const std::string& what, int count, int limit) {
          " too many).";
 }
 
-bool FitsAByte(int value) {
-  return value >= 0 && value <= 255;
+// "The level file cannot hold platform 2: its start (0, 3) lies outside the
+// map (columns 1..20, rows 1..20)." Empty when (x, y) is on the map. Resizing
+// keeps items that it moves off the map; the game must never get them.
+std::string OutsideMap(const Map& map, const std::string& item, const std::string& part, int x,
+                       int y) {
+  if (x >= 1 && x <= map.Width && y >= 1 && y <= map.Height) return {};
+  return "The level file cannot hold " + item + ": its " + part + " (" + std::to_string(x) + ", " +
+         std::to_string(y) + ") lies outside the map (columns 1.." + std::to_string(map.Width) +
+         ", rows 1.." + std::to_string(map.Height) + ").";
+}
+
+std::string ItemsOutsideMap(const Map& map) {
+  for (int i = 0; i < map.PlatformCount; ++i) {
+    const Platform& p = map.Platforms[i];
+    const std::string name = "platform " + std::to_string(i + 1);
+    std::string message = OutsideMap(map, name, "start", p.StartX, p.StartY);
+    if (message.empty()) message = OutsideMap(map, name, "end", p.EndX, p.EndY);
+    if (message.empty() && HasSwitch(p.SwitchType))
+      message = OutsideMap(map, name, "switch", p.SwitchX, p.SwitchY);
+    if (!message.empty()) return message;
+  }
+  for (int i = 0; i < map.SpringCount; ++i) {
+    const Spring& spring = map.Springs[i];
+    for (int k = 0; k < spring.PointCount; ++k) {
+      std::string message = OutsideMap(map, "spring " + std::to_string(i + 1), "point",
+                                       spring.Points[k].X, spring.Points[k].Y);
+      if (!message.empty()) return message;
+    }
+  }
+  return {};
 }
 
 }  // namespace
@@ -55,18 +83,10 @@ std::string FileLimitsMessage(const Map& map) {
     if (spring.Kind < 1 || spring.Kind > MaxFileSpringKind)
       return "The level file cannot hold " + name + ": its kind " + std::to_string(spring.Kind) +
              " is outside 1.." + std::to_string(MaxFileSpringKind) + ".";
-    // Resizing may have moved a point off the map; the file keeps one byte
-    // per coordinate.
-    for (int k = 0; k < spring.PointCount; ++k) {
-      const SpringPoint& point = spring.Points[k];
-      if (!FitsAByte(point.X) || !FitsAByte(point.Y))
-        return "The level file cannot hold " + name + ": its point (" + std::to_string(point.X) +
-               ", " + std::to_string(point.Y) + ") lies outside columns and rows 0..255.";
-    }
   }
   if (textMarkers > MaxFileListCount)
     return OverLimit("text markers", textMarkers, MaxFileListCount);
   if (map.CustomTextLineCount() > MaxFileListCount)
     return OverLimit("custom text lines", map.CustomTextLineCount(), MaxFileListCount);
-  return {};
+  return ItemsOutsideMap(map);
 }

@@ -8,8 +8,8 @@ std::string ProgramFolder(const std::string& executableFolder) {
 }
 
 std::string LevelFilePath(const std::string& programFolder, const std::string& name) {
-  const bool standsAsIs = name.find(':') != std::string::npos || (!name.empty() && name[0] == '/');
-  return standsAsIs ? name : programFolder + name;
+  const bool absolute = !name.empty() && name[0] == '/';
+  return absolute ? name : programFolder + name;
 }
 
 std::optional<std::string> NameInProgramFolder(const std::string& programFolder,

@@ -9,9 +9,10 @@
 // The program folder for the executable's folder, with one trailing "/".
 std::string ProgramFolder(const std::string& executableFolder);
 
-// The path of the level file named in the file name box. A name containing
-// ":" (a drive) or beginning with "/" is used as it stands; any other name,
-// sub-folders written with "/", is taken under the program folder.
+// The path of the level file named in the file name box. A name beginning
+// with "/" is used as it stands; any other name, also one holding ":" (legal
+// in file names), sub-folders written with "/", is taken under the program
+// folder.
 std::string LevelFilePath(const std::string& programFolder, const std::string& name);
 
 // The name to put into the file name box for a path chosen in the open

@@ -1,10 +1,8 @@
 #include "levelfile/level_reader.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <system_error>
 
+#include "levelfile/safe_file.h"
 #include "model/map.h"
 
 namespace {
@@ -121,21 +119,6 @@ bool ReadCustomTexts(ByteReader& in, std::vector<std::string>& lines) {
   return true;
 }
 
-// The whole content of a regular file; false when it cannot be read.
-bool ReadFileBytes(const std::string& path, std::vector<uint8_t>& data) {
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) return false;
-  const uintmax_t size = std::filesystem::file_size(path, error);
-  if (error) return false;
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return false;
-  data.resize(static_cast<size_t>(size));
-  file.read(reinterpret_cast<char*>(data.data()), static_cast<std::streamsize>(size));
-  if (file.bad()) return false;
-  data.resize(static_cast<size_t>(file.gcount()));
-  return true;
-}
-
 }  // namespace
 
 std::optional<LevelRecord> DecodeLevel(const uint8_t* data, size_t size) {
@@ -222,10 +205,13 @@ void StoreLevel(const LevelRecord& record, Map& map) {
   SetCustomTextLines(map, record.CustomTexts);
 }
 
-std::optional<LevelRecord> ReadLevelRecord(const std::string& path) {
-  std::vector<uint8_t> data;
-  if (!ReadFileBytes(path, data)) return std::nullopt;
-  return DecodeLevel(data.data(), data.size());
+std::optional<LevelRecord> ReadLevelRecord(const std::string& path, std::string* problem) {
+  const FileBytes file = ReadRegularFile(path, MaxLevelFileSize);
+  std::optional<LevelRecord> record;
+  if (file.Status == FileReadStatus::Ok) record = DecodeLevel(file.Bytes.data(), file.Bytes.size());
+  if (!record && problem != nullptr)
+    *problem = file.Status == FileReadStatus::Ok ? "not a level file" : file.Error;
+  return record;
 }
 
 bool ReadLevelFile(const std::string& path, Map& map) {

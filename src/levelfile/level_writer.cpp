@@ -1,17 +1,11 @@
 #include "levelfile/level_writer.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <filesystem>
-#include <random>
-#include <system_error>
 #include <utility>
 
 #include "levelfile/file_limits.h"
+#include "levelfile/safe_file.h"
 #include "model/map.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -38,63 +32,8 @@ size_t EncodedSize(const LevelRecord& record) {
   return size;
 }
 
-// The system's text for an error number; a failure that set none is an I/O error.
-std::string ErrnoText(int error) {
-  return std::error_code(error != 0 ? error : EIO, std::generic_category()).message();
-}
-
-// A file name beside the target that does not exist yet, opened for writing.
-// Returns nullptr with errno set when no such file can be created.
-std::FILE* CreateTemporaryBeside(const fs::path& target, fs::path& temporary) {
-  std::random_device seed;
-  std::mt19937 random(seed());
-  const fs::path folder = target.parent_path();
-  const std::string base = "." + target.filename().string() + ".";
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    temporary = folder / (base + std::to_string(random() % 1000000000u) + ".tmp");
-    // "x": fail rather than open a file that is already there.
-    std::FILE* file = std::fopen(temporary.string().c_str(), "wbx");
-    if (file != nullptr || errno != EEXIST) return file;
-  }
-  return nullptr;
-}
-
 WriteOutcome Failure(std::string error) {
   return WriteOutcome{false, std::move(error)};
-}
-
-// Writes bytes to path through a temporary file that replaces the target only
-// once it is complete. Returns the system's error text, or nothing on success.
-std::string ReplaceFile(const fs::path& target, const std::vector<uint8_t>& bytes) {
-  std::error_code status;
-  if (fs::is_directory(target, status))
-    return std::make_error_code(std::errc::is_a_directory).message();
-
-  fs::path temporary;
-  std::FILE* file = CreateTemporaryBeside(target, temporary);
-  if (file == nullptr) return ErrnoText(errno);
-
-  errno = 0;
-  const bool written =
-      std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::fflush(file) == 0;
-  const int writeError = errno;
-  const bool closed = std::fclose(file) == 0;
-  const int closeError = errno;
-  if (!written || !closed) {
-    fs::remove(temporary, status);
-    return ErrnoText(!written ? writeError : closeError);
-  }
-
-  const fs::file_status old = fs::status(target, status);
-  if (fs::exists(old)) fs::permissions(temporary, old.permissions(), status);
-
-  std::error_code renameError;
-  fs::rename(temporary, target, renameError);
-  if (renameError) {
-    fs::remove(temporary, status);
-    return renameError.message();
-  }
-  return {};
 }
 
 }  // namespace
@@ -220,7 +159,8 @@ WriteOutcome WriteLevelFile(Map& map, const std::string& path) {
   std::string refusal = FileLimitsMessage(map);
   if (!refusal.empty()) return Failure(std::move(refusal));
 
-  std::string error = ReplaceFile(path, EncodeLevel(CollectLevel(map)));
+  const std::vector<uint8_t> bytes = EncodeLevel(CollectLevel(map));
+  std::string error = ReplaceFileSafely(path, bytes.data(), bytes.size());
   if (!error.empty()) return Failure(std::move(error));
   map.Saved = true;
   return WriteOutcome{true, {}};

@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QDir>
 #include <QImage>
 #include <QString>
 #include <QTemporaryDir>
@@ -144,6 +145,23 @@ TEST_F(RenderTest, FileErrorsExitWithTwo) {
   const std::string corrupt = Path("corrupt.lvl");
   ASSERT_TRUE(WriteLevelFile(*map, corrupt).Ok);
   EXPECT_EQ(Run("render '" + corrupt + "' '" + Path("out.png") + "'"), 2);
+}
+
+// A render that cannot be written whole (a full disk) keeps the image that
+// was there and leaves no partial file.
+TEST_F(RenderTest, AFailedWriteKeepsThePreviousImage) {
+  const std::string out = Path("demo.png");
+  ASSERT_EQ(Run("render '" + DemoLevel + "' '" + out + "' --zoom 2"), 0);
+  const QImage before = Load(out);
+  // Files may not grow beyond 4 KB; the write fails instead of ending the process.
+  const std::string command = "cd '" + ProgramDir + "' && trap '' XFSZ && ulimit -f 8 && '" +
+                              ZUBO_LEVEL + "' render '" + DemoLevel + "' '" + out +
+                              "' --zoom 20 >/dev/null 2>&1";
+  const int status = std::system(command.c_str());
+  EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 2);
+  EXPECT_EQ(Load(out), before);
+  EXPECT_EQ(QDir(Dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList{"demo.png"});
 }
 
 TEST_F(RenderTest, BadUsageExitsWithSixtyFour) {

@@ -1,6 +1,7 @@
 // Runs the zubo-level program as a user or a script would.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -190,7 +191,9 @@ TEST_F(ZuboLevelTest, FilesThatCannotBeReadOrWrittenExitWithTwo) {
   for (const std::string command : {"validate", "dump", "info"}) {
     const RunResult result = Run(command + " " + P("short.lvl"));
     EXPECT_EQ(result.Status, 2) << command;
-    EXPECT_EQ(result.Err, "Error while loading the map.\n") << command;
+    EXPECT_EQ(result.Err,
+              (Dir / "short.lvl").string() + ": Error while loading the map. (not a level file)\n")
+        << command;
     EXPECT_EQ(Run(command + " " + P("missing.lvl")).Status, 2) << command;
   }
 
@@ -206,6 +209,53 @@ TEST_F(ZuboLevelTest, FilesThatCannotBeReadOrWrittenExitWithTwo) {
   result = Run("build " + P("example.json") + " " + P("no-such-folder/out.lvl"));
   EXPECT_EQ(result.Status, 2);
   EXPECT_FALSE(result.Err.empty());
+}
+
+// Nothing on disk is trusted: a huge file is refused before it is read, and
+// a FIFO, folder or device is never waited on or read.
+TEST_F(ZuboLevelTest, FilesThatAreNoLevelAreRefusedNamingTheFile) {
+  fs::resize_file((WriteText(Dir / "huge.lvl", ""), Dir / "huge.lvl"), 50LL << 30);
+  ASSERT_EQ(::mkfifo((Dir / "fifo.lvl").c_str(), 0644), 0);
+  fs::create_directory(Dir / "folder.lvl");
+  for (const auto& [name, problem] : {std::pair{"huge.lvl", "larger than 1048576 bytes"},
+                                      std::pair{"fifo.lvl", "not a regular file"},
+                                      std::pair{"folder.lvl", "not a regular file"}}) {
+    for (const std::string command : {"info", "validate"}) {
+      const RunResult result = Run(command + " " + P(name));
+      EXPECT_EQ(result.Status, 2) << command << " " << name;
+      EXPECT_EQ(result.Err,
+                (Dir / name).string() + ": Error while loading the map. (" + problem + ")\n");
+    }
+  }
+}
+
+// Every key has its documented type, and a value is named as it was given.
+TEST_F(ZuboLevelTest, BuildRefusesKeysOfTheWrongType) {
+  const std::pair<std::string, std::string> cases[] = {
+      {R"("tiles": 5)", "tiles must be a JSON object"},
+      {R"("tiles": "bg")", "tiles must be a JSON object"},
+      {R"("tiles": [])", "tiles must be a JSON object"},
+      {R"("tiles": {"bg": 5})", "tiles.bg must be an array of 2 values"},
+      {R"("chars": {})", "chars must be an array"},
+      {R"("platforms": [5])", "each of platforms must be a JSON object"},
+      {R"("springs": ["x"])", "each of springs must be a JSON object"},
+      {R"("primary": 5)", "primary must be an array of 2 values"},
+      {R"("background": "0")", "background must be a whole number"},
+      {R"("customTexts": ["a", 5])", "customTexts line 2 must be a string"},
+      {R"("customTexts": ["a", "b\nc"])", "customTexts line 2 must not hold a line break"},
+      {R"("customTexts": ["a\rb"])", "customTexts line 1 must not hold a line break"},
+      {R"("width": 18446744073709551615)", "width must be 1..255, not 18446744073709551615"},
+      {R"("width": -3)", "width must be 1..255, not -3"},
+  };
+  for (const auto& [entry, message] : cases) {
+    const bool width = entry.rfind(R"("width")", 0) == 0;
+    WriteText(Dir / "level.json",
+              std::string("{\"height\": 1, ") + (width ? "" : "\"width\": 2, ") + entry + "}");
+    const RunResult result = Run("build " + P("level.json") + " " + P("out.lvl"));
+    EXPECT_EQ(result.Status, 2) << entry;
+    EXPECT_EQ(result.Err, (Dir / "level.json").string() + ": " + message + "\n") << entry;
+    EXPECT_FALSE(fs::exists(Dir / "out.lvl"));
+  }
 }
 
 TEST_F(ZuboLevelTest, InfoSummarisesTheLevel) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 #include "levelfile/file_limits.h"
@@ -13,46 +14,55 @@
 
 namespace {
 
+using validation_maps::AddPlatform;
 using validation_maps::AddSpring;
 using validation_maps::PlayableMap;
 using validation_maps::Point;
 
-// A playable map whose spring is attached at (5, 5) and has a second point.
-std::unique_ptr<Map> MapWithSpringPoint(int x, int y) {
-  auto map = PlayableMap();
-  map->Cell(5, 5).ObjectKind = 1;
-  AddSpring(*map, {Point(5, 5, TopLeft), Point(x, y, BottomLeft)});
-  return map;
-}
-
 }  // namespace
 
-// Resizing may move spring points off the map; a point is written as one byte
-// per coordinate, so only columns and rows 0..255 come back as they were.
-TEST(SpringPointLimits, PointsOutsideWhatTheFileHoldsAreRefused) {
-  for (const auto& [x, y] :
-       {std::pair{-1, 4}, std::pair{256, 4}, std::pair{4, -2}, std::pair{4, 300}}) {
-    SCOPED_TRACE(std::to_string(x) + ", " + std::to_string(y));
-    auto map = MapWithSpringPoint(x, y);
-    const std::string message = FileLimitsMessage(*map);
-    EXPECT_EQ(message, "The level file cannot hold spring 1: its point (" + std::to_string(x) +
-                           ", " + std::to_string(y) + ") lies outside columns and rows 0..255.");
-    const ValidationResult result = ValidateMap(*map, false);
-    EXPECT_FALSE(result.Passed);
-    EXPECT_EQ(result.Messages, std::vector<std::string>{message});
-  }
-}
-
-TEST(SpringPointLimits, PointsOnTheEdgesOfWhatTheFileHoldsComeBack) {
+// Resizing keeps items it moves off the map. A level file must never carry
+// them: the game would get positions off its map (a platform coordinate is a
+// byte and wraps from 0 to 255). The map is refused and nothing is written.
+TEST(ItemsOutsideTheMap, AreRefusedBeforeAnythingIsWritten) {
   const std::filesystem::path path =
-      std::filesystem::temp_directory_path() / "zubo_spring_point_limits.lvl";
-  for (const auto& [x, y] : {std::pair{0, 0}, std::pair{255, 255}}) {
-    auto map = MapWithSpringPoint(x, y);
-    ASSERT_TRUE(ValidateMap(*map, false).Passed);
-    ASSERT_TRUE(WriteLevelFile(*map, path.string()).Ok);
+      std::filesystem::temp_directory_path() / "zubo_items_outside_the_map.lvl";
+  struct Case {
+    std::function<void(Map&)> Move;
+    std::string Message;  // empty: the map is written and comes back
+  };
+  const std::string map20 = " lies outside the map (columns 1..20, rows 1..20).";
+  const Case cases[] = {
+      {[](Map& m) { m.Springs[0].Points[1].X = 0; }, "spring 1: its point (0, 7)" + map20},
+      {[](Map& m) { m.Springs[0].Points[1].Y = 21; }, "spring 1: its point (4, 21)" + map20},
+      {[](Map& m) { m.Springs[0].Points[1].X = -1; }, "spring 1: its point (-1, 7)" + map20},
+      {[](Map& m) { m.Platforms[0].StartX = 255; }, "platform 1: its start (255, 3)" + map20},
+      {[](Map& m) { m.Platforms[0].EndY = 0; }, "platform 1: its end (8, 0)" + map20},
+      {[](Map& m) { m.Platforms[0].SwitchX = 21; }, "platform 1: its switch (21, 9)" + map20},
+      {[](Map& m) { m.Springs[0].Points[1] = Point(20, 20, Center); }, ""},
+      {[](Map& m) { m.Platforms[0].SwitchType = NoSwitch, m.Platforms[0].SwitchX = 0; }, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Message);
+    auto map = PlayableMap();
+    map->Cell(5, 5).ObjectKind = 1;
+    AddSpring(*map, {Point(5, 5, TopLeft), Point(4, 7, BottomLeft)});
+    AddPlatform(*map, TurnForever, 6, 9);
+    map->Cell(6, 9).MgTile = 1;
+    c.Move(*map);
+    std::filesystem::remove(path);
+    const ValidationResult result = ValidateMap(*map, false);
+    const WriteOutcome written = WriteLevelFile(*map, path.string());
+    if (!c.Message.empty()) {
+      EXPECT_FALSE(result.Passed);
+      EXPECT_EQ(written.Error, "The level file cannot hold " + c.Message);
+      EXPECT_FALSE(std::filesystem::exists(path));
+      continue;
+    }
+    EXPECT_TRUE(result.Passed);
+    ASSERT_TRUE(written.Ok);
     auto read = std::make_unique<Map>();
     ASSERT_TRUE(ReadLevelFile(path.string(), *read));
-    ASSERT_EQ(read->SpringCount, 1);
     EXPECT_EQ(read->Springs[0].Points[1], map->Springs[0].Points[1]);
   }
   std::filesystem::remove(path);
