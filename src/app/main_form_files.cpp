@@ -14,6 +14,7 @@
 #include <QToolButton>
 
 #include "app/control_panel.h"
+#include "app/custom_texts.h"
 #include "app/emulator_launch.h"
 #include "app/main_form.h"
 #include "app/message_boxes.h"
@@ -73,19 +74,21 @@ void TMainForm::IBOpenFileClick() {
 }
 
 // The name in the file name box stays as it is whatever happens: a
-// cancelled load leaves the old map under the new name.
+// cancelled load leaves the old map under the new name. A name where nothing
+// exists leaves the map and its Saved as they were; anything else that is
+// there (a folder, a FIFO, a device, a file that is no level) fails the load.
 void TMainForm::LoadLevelFile() {
   if (!EditedMap->Saved && !Boxes.Confirm(Text(MessageTexts::NotSavedLoad))) return;
-  EditedMap->Saved = true;
   const QString path = QString::fromStdString(
       LevelFilePath(ProgramFolderName.toStdString(), Panel1->ESoubor->text().toStdString()));
-  if (!QFileInfo(path).isFile()) {
+  if (!QFileInfo::exists(path)) {
     Boxes.ShowMessage(Text(MessageTexts::FileNotFound));
     return;
   }
+  EditedMap->Saved = true;
   NewMap();
 
-  const std::optional<LevelRecord> record = ReadLevelRecord(SystemPath(path));
+  std::optional<LevelRecord> record = ReadLevelRecord(SystemPath(path));
   if (!record) {
     // Nothing of the file survives: an empty 20 x 20 map takes its place.
     SetMapSize(DefaultMapSize, DefaultMapSize);
@@ -94,6 +97,9 @@ void TMainForm::LoadLevelFile() {
     Boxes.ShowMessage(Text(MessageTexts::LoadError));
     return;
   }
+  // A line break inside a line would split it in the memo and renumber every
+  // later text; it becomes a blank, and the mended map counts as unsaved.
+  const bool mended = ReplaceLineBreaks(record->CustomTexts);
   // The size goes through the up-downs (their resize rules run on the empty
   // map), the background into its drop-down, the texts into the memo.
   SetMapSize(record->Width, record->Height);
@@ -101,7 +107,7 @@ void TMainForm::LoadLevelFile() {
   StoreLevel(*record, *EditedMap);
   SetCustomTextsMemo(record->CustomTexts);
   UpdateTileCounters();
-  EditedMap->Saved = true;
+  EditedMap->Saved = !mended;
 }
 
 // Save runs whether or not the map has unsaved changes.

@@ -49,13 +49,12 @@ bool DrawPlatforms(QPainter& painter, ScaledTiles& tiles, const TileSets& sets, 
     const Platform& platform = map.Platforms[static_cast<size_t>(i)];
     if (platform.Kind > sets.DXPLA.ImageCount()) return false;
     const TileEntry& entry = sets.DXPLA.Entry(platform.Kind);
-    const QImage& image = tiles.AtZoom(sets.DXPLA, platform.Kind, zoom);
     // Draws the image bottom-left on the cell's corner and returns its centre.
     const auto place = [&](int column, int row) {
       const int x = (column - 1 - geometry.CameraX) * cellSize;
       const int y = geometry.ViewHeight - (row - 1 - geometry.CameraY) * cellSize -
                     entry.PatternHeight * zoom / 10;
-      if (!image.isNull()) painter.drawImage(QPoint(x, y), image);
+      tiles.DrawAtZoom(painter, sets.DXPLA, platform.Kind, zoom, QPoint(x, y));
       return QPoint(x + entry.PatternWidth * zoom / 20, y + entry.PatternHeight * zoom / 20);
     };
     const PlatformPlacing placing =

@@ -136,15 +136,15 @@ void MapView::BeginCells(QPainter& painter, int zoom) {
 
 void MapView::DrawEntry(QPainter& painter, SpriteShelf& sprites, const TileSet& set, int index,
                         int left, int bottom, int zoom) {
-  if (!CellTarget.IsNull()) {
+  const TileEntry& entry = set.Entry(index);
+  const int width = entry.PatternWidth * zoom / UnscaledZoom;
+  const int height = entry.PatternHeight * zoom / UnscaledZoom;
+  if (!CellTarget.IsNull() && (zoom == UnscaledZoom || ScaledTiles::Prepares(width, height))) {
     const Sprite& sprite = sprites.At(index);
     sprite.Draw(CellTarget, left, bottom - sprite.Height());
     return;
   }
-  const QImage& image = Tiles.AtZoom(set, index, zoom);
-  if (image.isNull()) return;
-  painter.drawImage(QPoint(left, bottom - set.Entry(index).PatternHeight * zoom / UnscaledZoom),
-                    image);
+  Tiles.DrawAtZoom(painter, set, index, zoom, QPoint(left, bottom - height));
 }
 
 bool MapView::DrawLayer(QPainter& painter, const Map& map, const ViewGeometry& geometry, int c,

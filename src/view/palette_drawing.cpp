@@ -17,11 +17,13 @@ void DrawPalette(QPainter& painter, ScaledTiles& tiles, const TileSet& set, int 
   FillBox(painter, palette.Left + 1, 2, viewWidth - 1, palette.Height + 2,
           ViewColours::PaletteFill);
 
+  // Squares off the surface are neither prepared nor drawn.
+  const int surfaceHeight = painter.device()->height();
   for (int i = 1; i <= count; ++i) {
     const int x = palette.Left + 1 + ((i - 1) % 4) * cellSize;
     const int y = ((i - 1) / 4) * cellSize + 2;
-    const QImage& image = tiles.InSquare(set, i, cellSize);
-    if (!image.isNull()) painter.drawImage(QPoint(x, y), image);
+    if (y >= surfaceHeight) break;
+    if (x + cellSize > 0) tiles.DrawInSquare(painter, set, i, cellSize, QPoint(x, y));
     if (i == selected) {
       for (int inset = 0; inset < 3; ++inset) {
         OutlineBox(painter, x + inset, y + inset, x + cellSize - inset, y + cellSize - inset,

@@ -8,6 +8,13 @@
 namespace {
 
 constexpr int UnscaledZoom = 10;
+// 4 MB a copy.
+constexpr long long MaxPreparedPixels = 1LL << 20;
+
+// Draws image scaled into the rectangle, as ScaledCopy does.
+void DrawScaled(QPainter& painter, const QImage& image, const QRect& target) {
+  if (!image.isNull() && !target.isEmpty()) painter.drawImage(target, image);
+}
 
 }  // namespace
 
@@ -77,12 +84,32 @@ const QImage& ScaledTiles::Get(Copies& copies, const QImage& image, int index, i
   return copies.Images[slot];
 }
 
+bool ScaledTiles::Prepares(int width, int height) {
+  return static_cast<long long>(width) * height <= MaxPreparedPixels;
+}
+
 const QImage& ScaledTiles::AtZoom(const TileSet& set, int index, int zoom) {
+  static const QImage none;
   const TileEntry& entry = set.Entry(index);
   if (zoom == UnscaledZoom) return entry.Image;
+  const int width = entry.PatternWidth * zoom / UnscaledZoom;
+  const int height = entry.PatternHeight * zoom / UnscaledZoom;
+  if (!Prepares(width, height)) return none;
   ChangeZoom(zoom);
-  return Get(For(set).Zoomed, entry.Image, index, entry.PatternWidth * zoom / UnscaledZoom,
-             entry.PatternHeight * zoom / UnscaledZoom);
+  return Get(For(set).Zoomed, entry.Image, index, width, height);
+}
+
+void ScaledTiles::DrawAtZoom(QPainter& painter, const TileSet& set, int index, int zoom,
+                             QPoint topLeft) {
+  const TileEntry& entry = set.Entry(index);
+  const QSize size(entry.PatternWidth * zoom / UnscaledZoom,
+                   entry.PatternHeight * zoom / UnscaledZoom);
+  if (zoom != UnscaledZoom && !Prepares(size.width(), size.height())) {
+    DrawScaled(painter, entry.Image, QRect(topLeft, size));
+    return;
+  }
+  const QImage& image = AtZoom(set, index, zoom);
+  if (!image.isNull()) painter.drawImage(topLeft, image);
 }
 
 void ScaledTiles::ChangeZoom(int zoom) {
@@ -101,12 +128,19 @@ SpriteShelf& ScaledTiles::SpritesAtZoom(const TileSet& set, int zoom) {
   return copies.ZoomedSprites;
 }
 
-const QImage& ScaledTiles::InSquare(const TileSet& set, int index, int side) {
+void ScaledTiles::DrawInSquare(QPainter& painter, const TileSet& set, int index, int side,
+                               QPoint topLeft) {
   const TileEntry& entry = set.Entry(index);
-  if (entry.PatternWidth == side && entry.PatternHeight == side) return entry.Image;
+  if (!Prepares(side, side)) {
+    DrawScaled(painter, entry.Image, QRect(topLeft, QSize(side, side)));
+    return;
+  }
   if (side != Side) {
     for (SetCopies& copies : Sets) Clear(copies.Squares);
     Side = side;
   }
-  return Get(For(set).Squares, entry.Image, index, side, side);
+  const QImage& image = entry.PatternWidth == side && entry.PatternHeight == side
+                            ? entry.Image
+                            : Get(For(set).Squares, entry.Image, index, side, side);
+  if (!image.isNull()) painter.drawImage(topLeft, image);
 }

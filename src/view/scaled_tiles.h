@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QImage>
+#include <QPoint>
 #include <array>
 #include <cstdint>
 #include <vector>
 
 #include "view/sprite.h"
 
+class QPainter;
 struct TileSets;
 class TileSet;
 class ScaledTiles;
@@ -43,13 +45,23 @@ class ScaledTiles {
   ScaledTiles(const ScaledTiles&) = delete;
   ScaledTiles& operator=(const ScaledTiles&) = delete;
 
-  // Entry `index` of `set` at PW * zoom div 10 by PH * zoom div 10 pixels.
+  // Whether a copy of width x height pixels is prepared and kept. Larger
+  // ones (a large image at a high zoom) are drawn scaled straight from the
+  // entry each time, so no kept copy is larger than what a frame draws.
+  static bool Prepares(int width, int height);
+
+  // Entry `index` of `set` at PW * zoom div 10 by PH * zoom div 10 pixels;
+  // a null image when that size is not prepared.
   const QImage& AtZoom(const TileSet& set, int index, int zoom);
+  // Draws entry `index` of `set` at that size with its top-left corner at
+  // topLeft, the same pixels whether or not the copy is prepared.
+  void DrawAtZoom(QPainter& painter, const TileSet& set, int index, int zoom, QPoint topLeft);
   // The entries of `set` at `zoom` as sprites, drawn with the same pixels as
   // AtZoom's images. The shelf is emptied when another zoom is asked for.
   SpriteShelf& SpritesAtZoom(const TileSet& set, int zoom);
-  // Entry `index` of `set` scaled into a square of `side` pixels.
-  const QImage& InSquare(const TileSet& set, int index, int side);
+  // Draws entry `index` of `set` scaled into a square of `side` pixels with
+  // its top-left corner at topLeft.
+  void DrawInSquare(QPainter& painter, const TileSet& set, int index, int side, QPoint topLeft);
 
   // `image` scaled to width x height with nearest-neighbour sampling: exactly
   // the pixels that drawing it into a rectangle of that size gives.

@@ -6,12 +6,37 @@
 
 namespace {
 
+QString NotValidPng(const QString& path) {
+  return QStringLiteral("The tile image %1 is not a valid PNG file.").arg(path);
+}
+
+QString Missing(const QString& path) {
+  return QStringLiteral("The tile image %1 is missing.").arg(path);
+}
+
+QString TooLarge(const QString& path, QSize size) {
+  return QStringLiteral("The tile image %1 is too large: %2 x %3 pixels, at most %4 a side.")
+      .arg(path)
+      .arg(size.width())
+      .arg(size.height())
+      .arg(MaxTileImageSide);
+}
+
 // Decodes one PNG file into an entry, with the colour key turned into alpha.
-bool LoadEntry(const QString& path, QColor transparentColour, TileEntry& entry) {
+// The size is checked before anything is decoded.
+bool LoadEntry(const QString& path, QColor transparentColour, TileEntry& entry, QString& error) {
   QImageReader reader(path, "png");
   reader.setAutoDetectImageFormat(false);
+  const QSize size = reader.size();
+  if (size.width() > MaxTileImageSide || size.height() > MaxTileImageSide) {
+    error = TooLarge(path, size);
+    return false;
+  }
   QImage image = reader.read();
-  if (image.isNull()) return false;
+  if (image.isNull()) {
+    error = NotValidPng(path);
+    return false;
+  }
   image = image.convertToFormat(QImage::Format_ARGB32);
   const QRgb key = transparentColour.rgb() & RGB_MASK;
   for (int y = 0; y < image.height(); ++y) {
@@ -26,24 +51,13 @@ bool LoadEntry(const QString& path, QColor transparentColour, TileEntry& entry) 
   return true;
 }
 
-QString NotValidPng(const QString& path) {
-  return QStringLiteral("The tile image %1 is not a valid PNG file.").arg(path);
-}
-
-QString Missing(const QString& path) {
-  return QStringLiteral("The tile image %1 is missing.").arg(path);
-}
-
 // Appends folder/0.png, folder/1.png, ... until the first missing number.
 bool LoadNumbered(const QString& folder, TileSet& set, QString& error) {
   for (int n = 0;; ++n) {
     const QString path = folder + QString::number(n) + QStringLiteral(".png");
     if (!QFileInfo(path).isFile()) return true;
     TileEntry entry;
-    if (!LoadEntry(path, set.TransparentColour, entry)) {
-      error = NotValidPng(path);
-      return false;
-    }
+    if (!LoadEntry(path, set.TransparentColour, entry, error)) return false;
     set.Entries.push_back(std::move(entry));
   }
 }
@@ -101,12 +115,21 @@ TileLoadResult LoadTileSets(const QString& folder, TileSets& sets) {
     result.Error = Missing(primary);
     return result;
   }
-  if (!LoadEntry(primary, sets.DXCH.TransparentColour, sets.DXCH.Entries[0])) {
-    result.Error = NotValidPng(primary);
+  if (!LoadEntry(primary, sets.DXCH.TransparentColour, sets.DXCH.Entries[0], result.Error))
+    return result;
+
+  // The cell size follows the first background image; every image is drawn
+  // and prepared at sizes that grow with it.
+  const int baseTileSize = sets.DXBG.Entry(1).PatternWidth;
+  if (baseTileSize > MaxBaseTileSize) {
+    result.Error =
+        QStringLiteral("The first background image %1 is %2 pixels wide, at most %3 are allowed.")
+            .arg(base + QStringLiteral("img_bg/0.png"))
+            .arg(baseTileSize)
+            .arg(MaxBaseTileSize);
     return result;
   }
-
-  sets.BaseTileSize = sets.DXBG.Entry(1).PatternWidth;
+  sets.BaseTileSize = baseTileSize;
   result.Ok = true;
   return result;
 }

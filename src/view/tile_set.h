@@ -42,14 +42,20 @@ struct TileSets {
   const TileSet& ForLayer(int layer) const;
 };
 
+// The largest tile images the editor takes: the first background image fixes
+// the cell size, so it is bounded tighter than the rest.
+constexpr int MaxBaseTileSize = 256;
+constexpr int MaxTileImageSide = 1024;
+
 struct TileLoadResult {
   bool Ok = false;
-  QString Error;  // names the file that is missing or not a valid PNG
+  QString Error;  // names the file that is missing, not a valid PNG or too large
 };
 
 // Loads the seven sets from img_bg/, img_mg/, img_fg/, img_obj/, img_pla/ and
 // img_chars/ under folder (numbered files from 0.png until the first missing
 // number), and the primary marker img_chars/primary.png into DXCH entry 0.
-// Fails when img_bg/0.png or the primary marker is missing or a file is not
-// a valid PNG.
+// Fails when img_bg/0.png or the primary marker is missing, a file is not a
+// valid PNG, an image is larger than MaxTileImageSide a side, or the first
+// background image is wider than MaxBaseTileSize.
 TileLoadResult LoadTileSets(const QString& folder, TileSets& sets);

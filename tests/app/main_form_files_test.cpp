@@ -1,5 +1,7 @@
 // New, Open, Save and Exit as the user drives them from the panel.
 
+#include <sys/stat.h>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPlainTextEdit>
@@ -169,7 +171,8 @@ TEST_F(FileCommandsTest, FileOutsideTheProgramFolderIsRejected) {
   }
 }
 
-TEST_F(FileCommandsTest, MissingFileLeavesTheMapAndMarksItSaved) {
+// Nothing was read, so the edits stay unsaved and Exit still asks.
+TEST_F(FileCommandsTest, MissingFileLeavesTheMapAndItsSaved) {
   EditByClick();
   Open(QStringLiteral("levels/nothere"));
   EXPECT_EQ(Boxes.Log, (QStringList{QStringLiteral("open dialog: ") + Folder(),
@@ -177,6 +180,81 @@ TEST_F(FileCommandsTest, MissingFileLeavesTheMapAndMarksItSaved) {
                                     Message(MessageTexts::FileNotFound)}));
   EXPECT_EQ(Panel().ESoubor->text(), QStringLiteral("levels/nothere"));
   EXPECT_EQ(TheMap().Cell(6, 6).BgTile, 1);
+  EXPECT_FALSE(TheMap().Saved);
+  Boxes.Answers = {false};
+  ClickButton(Panel().BExit);
+  EXPECT_EQ(Boxes.Questions.last(), QString::fromLatin1(MessageTexts::NotSavedReallyExit));
+  EXPECT_TRUE(Form->isVisible());
+
+  ClickButton(Panel().BNew);
+  Boxes.Log.clear();
+  Open(QStringLiteral("levels/nothere"));
+  EXPECT_EQ(Boxes.Log, (QStringList{QStringLiteral("open dialog: ") + Folder(),
+                                    Message(MessageTexts::FileNotFound)}));
+  EXPECT_TRUE(TheMap().Saved);
+}
+
+// Whatever else lies under the name is never waited on or read whole: it is
+// no level, and the load fails as for a damaged file.
+TEST_F(FileCommandsTest, FoldersFifosDevicesAndHugeFilesFailTheLoad) {
+  ASSERT_TRUE(QDir(Program.path()).mkpath(QStringLiteral("folder")));
+  ASSERT_EQ(::mkfifo(InFolder(QStringLiteral("fifo")).toLocal8Bit().constData(), 0644), 0);
+  ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), InFolder(QStringLiteral("device"))));
+  QFile huge(InFolder(QStringLiteral("huge")));
+  ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(50LL << 30));
+  huge.close();
+  for (const char* name : {"folder", "fifo", "device", "huge"}) {
+    SCOPED_TRACE(name);
+    Panel().UDWidth->SetPosition(33);
+    EditByClick();
+    Boxes.Log.clear();
+    Open(QString::fromLatin1(name));
+    EXPECT_EQ(Boxes.Log, (QStringList{QStringLiteral("open dialog: ") + Folder(),
+                                      Question(MessageTexts::NotSavedLoad),
+                                      Message(MessageTexts::LoadError)}));
+    EXPECT_EQ(TheMap().Width, 20);
+    EXPECT_TRUE(TheMap().Saved);
+  }
+}
+
+TEST_F(FileCommandsTest, NamesWithAColonLieInTheProgramFolder) {
+  MakeValid();
+  TypeFileName(QStringLiteral("levels/at12:30.lvl"));
+  ClickButton(Panel().BSave);
+  EXPECT_TRUE(Boxes.Messages.isEmpty()) << Boxes.Messages.join(QLatin1Char('|')).toStdString();
+  EXPECT_EQ(FileBytes(InFolder(QStringLiteral("levels/at12:30.lvl"))), Bytes(Encoded()));
+  ClickButton(Panel().BNew);
+  Open(QStringLiteral("levels/at12:30.lvl"));
+  EXPECT_EQ(TheMap().Cell(1, 1).CharKind, ZuboCharKind);
+  EXPECT_TRUE(Boxes.Messages.isEmpty());
+}
+
+// A line break inside a custom text line would split the line in the memo
+// and renumber every later text. It becomes a blank, every line keeps its
+// number through Open and Save, and the mended map counts as unsaved.
+TEST_F(FileCommandsTest, LineBreaksInsideCustomTextsKeepEveryLineItsNumber) {
+  auto level = std::make_unique<Map>();
+  level->Cell(1, 1).CharKind = ZuboCharKind;
+  level->Cell(2, 1).MgTile = EndMgTile;
+  level->Cell(3, 1).TextId = 4;
+  level->CustomTexts = {"one", "two\nlines", "cr\rlf\r\n", "four \x0b\x0c\x85\xff"};
+  WriteLevel(QStringLiteral("levels/breaks"), *level);
+  Open(QStringLiteral("levels/breaks"));
+  const std::vector<std::string> mended = {"one", "two lines", "cr lf  ", level->CustomTexts[3]};
+  EXPECT_EQ(TheMap().CustomTexts, mended);
+  EXPECT_EQ(Panel().MCustomTexts->document()->blockCount(), 4);
+  EXPECT_FALSE(TheMap().Saved);
+
+  Boxes.Answers = {true};
+  ClickButton(Panel().BSave);
+  EXPECT_TRUE(TheMap().Saved);
+  const nlohmann::json dumped = Dump(InFolder(QStringLiteral("levels/breaks")));
+  ASSERT_EQ(dumped["customTexts"].size(), 4u);
+  EXPECT_EQ(dumped["customTexts"][1], "two lines");
+  EXPECT_EQ(dumped["texts"], nlohmann::json::parse("[[3, 1, 4]]"));
+  ClickButton(Panel().BNew);
+  Open(QStringLiteral("levels/breaks"));
+  EXPECT_EQ(TheMap().CustomTexts, mended);
   EXPECT_TRUE(TheMap().Saved);
 }
 

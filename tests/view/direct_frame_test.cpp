@@ -14,7 +14,8 @@
 
 namespace {
 
-constexpr int Zooms[] = {2, 5, 10, 15, 20};
+// At zoom 100 the large object is drawn without a kept copy.
+constexpr int Zooms[] = {2, 5, 10, 15, 20, 100};
 constexpr int ViewWidth = 403;
 constexpr int ViewHeight = 301;
 
@@ -31,10 +32,10 @@ class DirectFrameTest : public ::testing::Test {
       glass.setPixelColor(8, i, QColor(250, 250, 250, 255));
     }
     Folder.Write("img_fg/1.png", glass);
-    // An object larger than three cells with keyed holes.
-    QImage checker = Solid(48, 40, QColor(200, 100, 0));
-    for (int y = 0; y < 40; ++y) {
-      for (int x = 0; x < 48; ++x) {
+    // An object larger than seven cells with keyed holes.
+    QImage checker = Solid(120, 100, QColor(200, 100, 0));
+    for (int y = 0; y < 100; ++y) {
+      for (int x = 0; x < 120; ++x) {
         if ((x / 5 + y / 3) % 2 == 0) checker.setPixelColor(x, y, QColor(255, 255, 255));
       }
     }

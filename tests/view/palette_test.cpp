@@ -1,5 +1,7 @@
 #include "view/palette.h"
 
+#include <QPainter>
+
 #include "map_view_fixture.h"
 #include "view/scaled_tiles.h"
 #include "view/view_colours.h"
@@ -187,13 +189,22 @@ TEST_F(PaletteDrawingTest, PaletteDrawsOverTheMap) {
   EXPECT_EQ(At(800, 1), Red);
 }
 
-TEST(PaletteSquares, ImagesOfTheCellSizeAreDrawnUnscaled) {
+// A square is the image scaled to the cell size, drawn from a kept copy or,
+// when larger than any copy is kept, straight from the image.
+TEST(PaletteSquares, SquaresAreTheImageScaledToTheCellSize) {
   SampleSets sample;
   ScaledTiles tiles(sample.Sets);
-  const QImage& own = tiles.InSquare(sample.Sets.DXBG, 1, 16);
-  EXPECT_EQ(own.cacheKey(), sample.Sets.DXBG.Entry(1).Image.cacheKey());
-  const QImage& wide = tiles.InSquare(sample.Sets.DXOBJ, 2, 16);
-  EXPECT_EQ(wide.size(), QSize(16, 16));
-  const QImage& doubled = tiles.InSquare(sample.Sets.DXBG, 1, 32);
-  EXPECT_EQ(doubled.size(), QSize(32, 32));
+  for (const int side : {16, 32, 1100}) {
+    for (const int index : {1, 2}) {
+      const QImage& source = sample.Sets.DXOBJ.Entry(index).Image;
+      QImage drawn(side + 4, side + 4, QImage::Format_ARGB32_Premultiplied);
+      drawn.fill(QColor(0, 31, 27));
+      QImage expected = drawn;
+      QPainter(&expected).drawImage(QPoint(2, 2), ScaledTiles::ScaledCopy(source, side, side));
+      QPainter painter(&drawn);
+      tiles.DrawInSquare(painter, sample.Sets.DXOBJ, index, side, QPoint(2, 2));
+      painter.end();
+      EXPECT_EQ(drawn, expected) << "side " << side << ", entry " << index;
+    }
+  }
 }

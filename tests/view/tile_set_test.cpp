@@ -119,6 +119,38 @@ TEST(TileSetLoading, ImageOfAnotherFormatIsNotAPng) {
   EXPECT_TRUE(result.Error.contains("img_chars/primary.png")) << result.Error.toStdString();
 }
 
+// A tiny PNG can describe a huge image; the sizes are checked before any
+// decoding, and everything prepared later grows with them.
+TEST(TileSetLoading, ImagesTooLargeToDrawAreRefusedNamingTheFile) {
+  QImage huge(10000, 10000, QImage::Format_Mono);  // too large for Qt to decode
+  huge.fill(0);
+  const struct {
+    const char* File;
+    QImage Image;
+    QString Error;  // empty: loads
+  } cases[] = {
+      {"img_bg/0.png", Solid(1500, 2, SampleColours::Bg),
+       "img_bg/0.png is too large: 1500 x 2 pixels, at most 1024 a side."},
+      {"img_bg/0.png", Solid(257, 16, SampleColours::Bg),
+       "img_bg/0.png is 257 pixels wide, at most 256 are allowed."},
+      {"img_bg/0.png", Solid(256, 1024, SampleColours::Bg), ""},
+      {"img_obj/0.png", huge,
+       "img_obj/0.png is too large: 10000 x 10000 pixels, at most 1024 a side."},
+      {"img_chars/primary.png", Solid(16, 1025, SampleColours::Marker),
+       "primary.png is too large: 16 x 1025 pixels, at most 1024 a side."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.File);
+    TileFolder folder;
+    WriteMinimal(folder);
+    folder.Write(c.File, c.Image);
+    TileSets sets;
+    const TileLoadResult result = LoadTileSets(folder.Path(), sets);
+    EXPECT_EQ(result.Ok, c.Error.isEmpty());
+    EXPECT_EQ(result.Error.right(c.Error.size()), c.Error);
+  }
+}
+
 TEST(TileSetLoading, BaseTileSizeIsTheFirstBackgroundWidth) {
   TileFolder folder;
   folder.Write("img_bg/0.png", Solid(16, 24, SampleColours::Bg));
