@@ -229,6 +229,28 @@ TEST_F(ZuboLevelTest, FilesThatAreNoLevelAreRefusedNamingTheFile) {
   }
 }
 
+// build writes into the file named: through a symbolic link, never over a
+// FIFO or a read-only file.
+TEST_F(ZuboLevelTest, BuildWritesOnlyIntoTheFileNamed) {
+  WriteText(Dir / "example.json", WorkedExample);
+  WriteText(Dir / "level.lvl", "old");
+  fs::create_symlink("level.lvl", Dir / "link.lvl");
+  ASSERT_EQ(Run("build " + P("example.json") + " " + P("link.lvl")).Status, 0);
+  EXPECT_TRUE(fs::is_symlink(Dir / "link.lvl"));
+  EXPECT_EQ(ReadBytes(Dir / "level.lvl").size(), 20u);
+
+  ASSERT_EQ(::mkfifo((Dir / "fifo.lvl").c_str(), 0644), 0);
+  fs::permissions(Dir / "level.lvl", fs::perms::owner_read);
+  for (const auto& [name, error] :
+       {std::pair{"fifo.lvl", "Not a regular file"}, std::pair{"level.lvl", "Permission denied"}}) {
+    const RunResult result = Run("build " + P("example.json") + " " + P(name));
+    EXPECT_EQ(result.Status, 2);
+    EXPECT_EQ(result.Err, (Dir / name).string() + ": " + error + "\n");
+  }
+  EXPECT_TRUE(fs::is_fifo(Dir / "fifo.lvl"));
+  EXPECT_EQ(ReadBytes(Dir / "level.lvl").size(), 20u);
+}
+
 // Every key has its documented type, and a value is named as it was given.
 TEST_F(ZuboLevelTest, BuildRefusesKeysOfTheWrongType) {
   const std::pair<std::string, std::string> cases[] = {
