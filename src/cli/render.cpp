@@ -72,6 +72,23 @@ bool FitsAnImage(long long width, long long height) {
          width * height <= MaxImagePixels;
 }
 
+// Encodes the image in the chosen format and writes it; the system's error
+// text, or nothing.
+std::string WriteImage(const QImage& image, const RenderOptions& options) {
+  if (options.ImageFormat == "PNG") {
+    const std::vector<uint8_t> png = EncodeRgbPng(
+        reinterpret_cast<const uint32_t*>(image.constBits()), image.width(), image.height(),
+        static_cast<size_t>(image.bytesPerLine()) / 4, options.Compression);
+    return ReplaceFileSafely(options.ImagePath, png.data(), png.size());
+  }
+  QByteArray encoded;
+  QBuffer device(&encoded);
+  device.open(QIODevice::WriteOnly);
+  if (!image.save(&device, options.ImageFormat.c_str())) return "the image cannot be encoded";
+  return ReplaceFileSafely(options.ImagePath, encoded.constData(),
+                           static_cast<size_t>(encoded.size()));
+}
+
 }  // namespace
 
 std::optional<RenderOptions> ParseRenderArguments(const std::vector<std::string>& args) {
@@ -79,8 +96,8 @@ std::optional<RenderOptions> ParseRenderArguments(const std::vector<std::string>
   std::vector<std::string> files;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    const bool takesValue =
-        arg == "--zoom" || arg == "--size" || arg == "--camera" || arg == "--tiles";
+    const bool takesValue = arg == "--zoom" || arg == "--size" || arg == "--camera" ||
+                            arg == "--tiles" || arg == "--compression";
     if (!takesValue) {
       if (arg.rfind("--", 0) == 0) return Refuse("Unknown option " + arg + ".");
       files.push_back(arg);
@@ -100,6 +117,10 @@ std::optional<RenderOptions> ParseRenderArguments(const std::vector<std::string>
     } else if (arg == "--camera") {
       if (!ParsePair(value, ',', 0, MaxCamera, options.CameraX, options.CameraY))
         return Refuse("The camera must be X,Y in cells, each from 0 to 255.");
+    } else if (arg == "--compression") {
+      if (value != "fast" && value != "small")
+        return Refuse("The compression must be fast or small.");
+      options.Compression = value == "fast" ? PngCompression::Fast : PngCompression::Small;
     } else {
       options.TilesFolder = value;
     }
@@ -155,15 +176,7 @@ int RenderCommand(const RenderOptions& options, int argc, char** argv) {
     return ExitFileError;
   }
   // The image replaces an older one only once it is complete.
-  QByteArray encoded;
-  QBuffer device(&encoded);
-  device.open(QIODevice::WriteOnly);
-  if (!buffer.convertToFormat(QImage::Format_RGB32).save(&device, options.ImageFormat.c_str())) {
-    std::cerr << "Cannot encode the image " << options.ImagePath << ".\n";
-    return ExitFileError;
-  }
-  const std::string error = ReplaceFileSafely(options.ImagePath, encoded.constData(),
-                                              static_cast<size_t>(encoded.size()));
+  const std::string error = WriteImage(buffer.convertToFormat(QImage::Format_RGB32), options);
   if (!error.empty()) {
     std::cerr << "Cannot write the image " << options.ImagePath << ": " << error << '\n';
     return ExitFileError;

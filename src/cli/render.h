@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/png_encoder.h"
+
 // What `zubo-level render` draws, from its command line.
 struct RenderOptions {
   std::string LevelPath;
@@ -16,11 +18,12 @@ struct RenderOptions {
   int CameraX = 0;
   int CameraY = 0;
   std::string TilesFolder;  // empty: the working directory
+  PngCompression Compression = PngCompression::Fast;
 };
 
 // The options of `render FILE OUT [--zoom Z] [--size WxH] [--camera X,Y]
-// [--tiles DIR]` (the arguments after "render"); nothing when they are not
-// usable, after saying why on standard error.
+// [--tiles DIR] [--compression fast|small]` (the arguments after "render"); nothing when they are
+// not usable, after saying why on standard error.
 std::optional<RenderOptions> ParseRenderArguments(const std::vector<std::string>& args);
 
 // Draws the level as the editor's view does (without the palette) and

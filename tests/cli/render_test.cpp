@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QString>
 #include <QTemporaryDir>
@@ -145,6 +146,30 @@ TEST_F(RenderTest, FileErrorsExitWithTwo) {
   const std::string corrupt = Path("corrupt.lvl");
   ASSERT_TRUE(WriteLevelFile(*map, corrupt).Ok);
   EXPECT_EQ(Run("render '" + corrupt + "' '" + Path("out.png") + "'"), 2);
+}
+
+// Either compression gives a plain 8-bit RGB PNG with the view's pixels;
+// "small" gives the smaller file.
+TEST_F(RenderTest, PngsAreStandardRgbWithEitherCompression) {
+  const std::string level = WriteFullLevel();
+  const QImage expected = Redraw(level, 10, 1920, 967, 100, 120);
+  qint64 sizes[2] = {};
+  for (const int small : {0, 1}) {
+    const std::string out = Path(small ? "small.png" : "fast.png");
+    ASSERT_EQ(Run("render '" + level + "' '" + out + "' --size 1920x967 --camera 100,120" +
+                  (small ? " --compression small" : " --compression fast")),
+              0);
+    EXPECT_EQ(Load(out), expected);
+    QFile file(QString::fromStdString(out));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray header = file.read(26);
+    EXPECT_EQ(header.mid(12, 4), "IHDR");
+    EXPECT_EQ(header[24], 8);  // bits a sample
+    EXPECT_EQ(header[25], 2);  // RGB, no alpha
+    sizes[small] = file.size();
+  }
+  EXPECT_LT(sizes[1], sizes[0]);
+  EXPECT_EQ(Run("render '" + level + "' '" + Path("x.png") + "' --compression tiny"), 64);
 }
 
 // A render that cannot be written whole (a full disk) keeps the image that
