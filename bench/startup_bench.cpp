@@ -11,26 +11,13 @@
 #include <cstring>
 
 #include "app/main_form.h"
-#include "app/message_boxes.h"
 #include "bench_main.h"
+#include "no_boxes.h"
 
 namespace {
 
 // Run with only this argument, the program starts the window once and ends.
 constexpr char StartOnceFlag[] = "--start-once";
-
-// No box may appear while starting up; one that does fails the case.
-class NoBoxes : public MessageBoxes {
- public:
-  void ShowMessage(const QString& text) override { Shown = text; }
-  bool Confirm(const QString& text) override {
-    Shown = text;
-    return false;
-  }
-  QString ChooseOpenFile(const QString&, const QString&) override { return {}; }
-
-  QString Shown;
-};
 
 // Makes the main window as the editor does, to its first finished frame;
 // false when start-up failed or showed a box.

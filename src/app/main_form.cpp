@@ -26,6 +26,7 @@
 #include "model/map.h"
 #include "model/message_texts.h"
 #include "view/draw_surface.h"
+#include "view/frame_record.h"
 #include "view/map_view.h"
 #include "view/palette.h"
 #include "view/tile_counters.h"
@@ -161,6 +162,7 @@ bool TMainForm::LoadTiles() {
   View.Zoom = Panel1->UDZoom->value();
   View.CellSize = CellSizeFor(View.Zoom, Tiles->BaseTileSize);
   MapDrawing = std::make_unique<MapView>(*Tiles);
+  LastFrame = std::make_unique<FrameRecord>();
   return true;
 }
 
@@ -179,7 +181,11 @@ void TMainForm::resizeEvent(QResizeEvent* event) {
   FormResize();
 }
 
+// The periodic redraw keeps the view showing the current map; a frame that
+// would be the one already shown is not drawn again.
 void TMainForm::TimerTimer() {
+  if (!MapDrawing || !DXDraw->IsReady()) return;
+  if (LastFrame->Shows(*EditedMap, CurrentViewInputs(), DXDraw->BufferGeneration())) return;
   RedrawView();
 }
 
@@ -210,9 +216,12 @@ ViewInputs TMainForm::CurrentViewInputs() const {
 
 void TMainForm::RedrawView() {
   if (!MapDrawing || !DXDraw->IsReady()) return;
-  if (MapDrawing->RedrawView(DXDraw->Buffer(), *EditedMap, CurrentViewInputs())) {
+  const ViewInputs inputs = CurrentViewInputs();
+  if (MapDrawing->RedrawView(DXDraw->Buffer(), *EditedMap, inputs)) {
     DXDraw->Flip();
+    LastFrame->Remember(*EditedMap, inputs, DXDraw->BufferGeneration());
   } else {
+    LastFrame->Forget();
     RecoverCorruptedMap();
   }
 }

@@ -14,6 +14,7 @@
 #include "view/view_geometry.h"
 
 class ControlPanel;
+class FrameRecord;
 class Map;
 class MapView;
 class MessageBoxes;
@@ -162,6 +163,7 @@ class TMainForm : public QWidget {
   std::unique_ptr<Map> EditedMap;
   std::unique_ptr<TileSets> Tiles;
   std::unique_ptr<MapView> MapDrawing;
+  std::unique_ptr<FrameRecord> LastFrame;
   EditorState Editor;
   ViewGeometry View;
   bool CustomTextsSwitch = false;

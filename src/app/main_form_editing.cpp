@@ -15,6 +15,7 @@
 #include "editing/tile_tool.h"
 #include "model/map.h"
 #include "view/draw_surface.h"
+#include "view/frame_record.h"
 #include "view/map_view.h"
 #include "view/palette.h"
 #include "view/tile_set.h"
@@ -145,6 +146,9 @@ void TMainForm::RefreshCell(int x, int y) {
   if (!MapDrawing || !DXDraw->IsReady()) return;
   MapDrawing->RefreshCell(DXDraw->Buffer(), *EditedMap, CurrentViewInputs(), x, y);
   DXDraw->Flip();
+  // The cell is drawn over whatever lay on it (a spring, a label, the
+  // palette): the next tick draws the whole frame again.
+  LastFrame->Forget();
 }
 
 // The dialog keeps its values from one platform to the next; only OK takes

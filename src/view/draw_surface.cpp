@@ -42,6 +42,7 @@ void TDrawSurface::paintEvent(QPaintEvent* event) {
 
 void TDrawSurface::resizeEvent(QResizeEvent* event) {
   const QSize size = event->size();
+  ++Generation;
   if (size.isEmpty()) {
     BackBuffer = QImage();
   } else {

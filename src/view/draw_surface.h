@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <cstdint>
 #include <functional>
 
 // The drawing surface: a widget that owns its back buffer. A frame is drawn
@@ -15,6 +16,9 @@ class TDrawSurface : public QWidget {
   // Ready when the widget has a non-empty size; the buffer then has that size.
   bool IsReady() const;
   QImage& Buffer();
+  // Counts the buffers the surface has had: a new one (after a resize)
+  // holds no frame yet.
+  uint64_t BufferGeneration() const { return Generation; }
   // Shows the finished buffer now.
   void Flip();
 
@@ -31,4 +35,5 @@ class TDrawSurface : public QWidget {
 
  private:
   QImage BackBuffer;
+  uint64_t Generation = 0;
 };
