@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QSpinBox>
 #include <QTimer>
 #include <functional>
@@ -54,6 +55,13 @@ class EditingTest : public MainFormTest {
                       modes->visualItemRect(modes->item(mode)).center());
   }
 
+  // A move with the left button held, which QTest::mouseMove does not send.
+  static void DragTo(QWidget* widget, QPoint pixel) {
+    QMouseEvent move(QEvent::MouseMove, pixel, widget->mapToGlobal(pixel), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+  }
+
   // A press on the map that only takes the focus: far above the 20 x 20 map,
   // left of the palette.
   void FocusWindowByPress() { Click(Qt::LeftButton, QPoint(4, 4)); }
@@ -69,7 +77,8 @@ class EditingTest : public MainFormTest {
         poll->stop();
         poll->deleteLater();
         act(*dialog);
-        if (dialog->isVisible()) QTimer::singleShot(3000, dialog, &QDialog::reject);
+        if (dialog->isVisible())
+          QTimer::singleShot(3000, dialog, [dialog] { dialog->done(QDialog::Rejected); });
       } else if (++*polls > 600) {
         poll->stop();
         poll->deleteLater();

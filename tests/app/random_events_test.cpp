@@ -17,6 +17,7 @@
 #include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <cstdlib>
 #include <deque>
 #include <memory>
@@ -139,10 +140,13 @@ class RandomEventsTest : public LevelFilesTest {
 
   void AnswerDialog(TEditPlatform& dialog) {
     if (Chance(20)) {
-      Note("  dialog closed without OK");
+      Note("  Esc and a close request to the dialog");
       QTest::keyClick(&dialog, Qt::Key_Escape);
-      if (dialog.isVisible()) dialog.reject();
-      return;
+      dialog.close();
+      if (!dialog.isVisible()) {
+        Pending = "the platform dialog closed without OK";
+        return;
+      }
     }
     const int row = Below(SwitchTypeCount);
     const int speed = Between(MinPlatformSpeed, MaxPlatformSpeed);
@@ -202,8 +206,9 @@ class RandomEventsTest : public LevelFilesTest {
       return;
     }
     if (kind == 4) {
-      Note("key Esc");
-      QTest::keyClick(target, Qt::Key_Escape);
+      const bool tab = Chance(50);
+      Note(tab ? "key Tab" : "key Esc");
+      QTest::keyClick(target, tab ? Qt::Key_Tab : Qt::Key_Escape);
       return;
     }
     const Qt::Key arrows[] = {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down};
@@ -213,8 +218,11 @@ class RandomEventsTest : public LevelFilesTest {
          " steps");
     QTest::keyPress(target, key);
     for (int i = 0; i < ticks; ++i) Form->TimerSipkyTimer();
-    if (Chance(90))
+    if (Chance(90)) {
       QTest::keyRelease(QApplication::focusWidget() ? QApplication::focusWidget() : target, key);
+      // A released arrow key stops the movement once no press follows.
+      QTest::qWait(25);
+    }
   }
 
   void ArrowButtonAction() {
@@ -227,10 +235,68 @@ class RandomEventsTest : public LevelFilesTest {
     QTest::mouseRelease(button, Qt::LeftButton);
   }
 
+  // A click on an entry, a drag from one entry to another or out of the
+  // list, or a Ctrl+click.
   void ModeAction() {
+    QListWidget* modes = Panel().LBMode;
+    QWidget* list = modes->viewport();
+    const auto entry = [modes](int row) {
+      return modes->visualItemRect(modes->item(row)).center();
+    };
     const int mode = Below(EditModeCount);
-    Note("mode " + std::to_string(mode));
-    ChooseMode(mode);
+    switch (Below(4)) {
+      case 0:
+        Note("mode " + std::to_string(mode));
+        ChooseMode(mode);
+        break;
+      case 1:
+      case 2: {
+        const bool out = Chance(40);
+        const int to = Below(EditModeCount);
+        const QPoint end = out ? QPoint(list->width() + Between(1, 40), entry(to).y()) : entry(to);
+        Note("mode drag " + std::to_string(mode) + " to " +
+             (out ? "outside beside " : std::string()) + std::to_string(to));
+        QTest::mousePress(list, Qt::LeftButton, {}, entry(mode));
+        const int moves = Between(1, 4);
+        for (int i = 1; i <= moves; ++i)
+          DragTo(list, entry(mode) + (end - entry(mode)) * i / moves);
+        QTest::mouseRelease(list, Qt::LeftButton, {}, end);
+        break;
+      }
+      default:
+        Note("mode Ctrl+click " + std::to_string(mode));
+        QTest::mouseClick(list, Qt::LeftButton, Qt::ControlModifier, entry(mode));
+        break;
+    }
+  }
+
+  // The wheel over a control of the panel; a control steps only while it
+  // holds the focus.
+  void WheelAction() {
+    QWidget* controls[] = {Panel().UDWidth,      Panel().UDHeight,          Panel().UDZoom,
+                           Panel().UDSel,        Panel().UDScreenWidth,     Panel().UDScreenHeight,
+                           Panel().CBBackground, Panel().LBMode->viewport()};
+    QWidget* control = controls[Below(8)];
+    if (Chance(30)) control->setFocus(Qt::MouseFocusReason);
+    QWidget* target = control;
+    const int notches = Between(1, 3) * (Chance(50) ? 1 : -1);
+    const bool focused = control->hasFocus();
+    Note("wheel " + std::to_string(notches) + " over " + control->objectName().toStdString() +
+         (focused ? " with the focus" : ""));
+    const int width = Panel().UDWidth->value();
+    const int height = Panel().UDHeight->value();
+    const int background = Panel().CBBackground->currentIndex();
+    const int zoom = Panel().UDZoom->value();
+    for (int i = 0; i < std::abs(notches); ++i) {
+      const QPointF at(3, 3);
+      QWheelEvent wheel(at, target->mapToGlobal(at), QPoint(), QPoint(0, notches > 0 ? 120 : -120),
+                        Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+      QApplication::sendEvent(target, &wheel);
+    }
+    if (!focused &&
+        (width != Panel().UDWidth->value() || height != Panel().UDHeight->value() ||
+         background != Panel().CBBackground->currentIndex() || zoom != Panel().UDZoom->value()))
+      Pending = "the wheel changed a control that did not hold the focus";
   }
 
   // A value for a typed edit: mostly useful ones, sometimes garbage.
@@ -408,8 +474,10 @@ class RandomEventsTest : public LevelFilesTest {
       KeyAction();
     else if (kind < 66)
       ArrowButtonAction();
-    else if (kind < 74)
+    else if (kind < 72)
       ModeAction();
+    else if (kind < 75)
+      WheelAction();
     else if (kind < 88)
       SpinAction();
     else if (kind < 93 && !CustomTextsOn)
@@ -422,8 +490,28 @@ class RandomEventsTest : public LevelFilesTest {
     if (Chance(10)) Form->FormMouseDown();
   }
 
+  // The entry the mode list shows selected is the mode in force; only the
+  // primary char picker works beside it. A platform is placed only in its mode.
+  std::string ModeFailure() {
+    const EditorState& editor = Form->State();
+    if (Form->PlacementStage() != PlatformStage::Idle && editor.ActiveTool != Tool::ToolPlatforms)
+      return "a platform is being placed outside the Platforms mode";
+    const QList<QListWidgetItem*> selected = Panel().LBMode->selectedItems();
+    if (selected.isEmpty() || editor.ActiveTool == Tool::ToolSelectPrimaryChar) return {};
+    const int row = Panel().LBMode->row(selected.first());
+    const bool inForce = row <= ModeChars
+                             ? editor.ActiveTool == Tool::ToolPlaceTile && editor.ActiveLayer == row
+                         : row == ModeSprings   ? editor.ActiveTool == Tool::ToolSprings
+                         : row == ModePlatforms ? editor.ActiveTool == Tool::ToolPlatforms
+                                                : editor.ActiveTool == Tool::ToolTexts;
+    if (!inForce)
+      return "the mode list shows mode " + std::to_string(row) + " but another is in force";
+    return {};
+  }
+
   std::string CheckInvariants() {
     if (!Pending.empty()) return std::exchange(Pending, std::string());
+    if (std::string broken = ModeFailure(); !broken.empty()) return broken;
     WindowState state;
     state.Width = Panel().UDWidth->value();
     state.Height = Panel().UDHeight->value();
