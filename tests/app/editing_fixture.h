@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QSpinBox>
 #include <QTimer>
+#include <QWheelEvent>
 #include <functional>
 
 #include "app/control_panel.h"
@@ -60,6 +61,14 @@ class EditingTest : public MainFormTest {
     QMouseEvent move(QEvent::MouseMove, pixel, widget->mapToGlobal(pixel), Qt::NoButton,
                      Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(widget, &move);
+  }
+
+  // One notch of the wheel over the widget, upwards for a positive delta.
+  static void TurnWheel(QWidget* widget, int delta) {
+    const QPointF at(3, 3);
+    QWheelEvent wheel(at, widget->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &wheel);
   }
 
   // A press on the map that only takes the focus: far above the 20 x 20 map,

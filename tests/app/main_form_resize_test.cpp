@@ -1,6 +1,5 @@
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionSpinBox>
 
@@ -149,13 +148,6 @@ TEST_F(ResizeTest, TheWheelStepsOnlyTheControlThatHoldsTheFocus) {
   for (int column = 1; column <= 3; ++column) map.Cell(column, 1).BgTile = 1;
   Find<QCheckBox>("CBRiseLeft")->setChecked(true);
   map.Saved = true;
-  const auto turnWheel = [](QWidget* target) {
-    for (int notch = 0; notch < 3; ++notch) {
-      QWheelEvent wheel(QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)), QPoint(),
-                        QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-      QApplication::sendEvent(target, &wheel);
-    }
-  };
   for (const char* name : {"UDWidth", "UDHeight", "UDZoom", "UDSel", "UDScreenWidth",
                            "UDScreenHeight", "CBBackground"}) {
     auto* control = Find<QWidget>(name);
@@ -164,7 +156,7 @@ TEST_F(ResizeTest, TheWheelStepsOnlyTheControlThatHoldsTheFocus) {
       return list ? list->currentText() : static_cast<QAbstractSpinBox*>(control)->text();
     };
     const QString before = shown();
-    turnWheel(control);
+    for (int notch = 0; notch < 3; ++notch) TurnWheel(control, -120);
     EXPECT_EQ(shown(), before) << name;
   }
   EXPECT_EQ(map.Cell(1, 1).BgTile, 1);
@@ -173,7 +165,7 @@ TEST_F(ResizeTest, TheWheelStepsOnlyTheControlThatHoldsTheFocus) {
   // With the focus, the wheel steps as the arrows do.
   QTest::mouseClick(Width(), Qt::LeftButton, {}, QPoint(5, Width()->height() / 2));
   ASSERT_TRUE(Width()->hasFocus());
-  turnWheel(Width());
-  EXPECT_EQ(Width()->value(), 17);
-  EXPECT_EQ(map.Cell(1, 1).BgTile, 0);
+  TurnWheel(Width(), -120);
+  EXPECT_EQ(Width()->value(), 19);
+  EXPECT_EQ(map.Cell(3, 1).BgTile, 0);
 }

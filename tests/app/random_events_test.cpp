@@ -17,7 +17,7 @@
 #include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
-#include <QWheelEvent>
+#include <array>
 #include <cstdlib>
 #include <deque>
 #include <memory>
@@ -270,32 +270,23 @@ class RandomEventsTest : public LevelFilesTest {
     }
   }
 
-  // The wheel over a control of the panel; a control steps only while it
-  // holds the focus.
+  // The wheel over a control of the panel: only one holding the focus steps.
   void WheelAction() {
     QWidget* controls[] = {Panel().UDWidth,      Panel().UDHeight,          Panel().UDZoom,
                            Panel().UDSel,        Panel().UDScreenWidth,     Panel().UDScreenHeight,
                            Panel().CBBackground, Panel().LBMode->viewport()};
     QWidget* control = controls[Below(8)];
     if (Chance(30)) control->setFocus(Qt::MouseFocusReason);
-    QWidget* target = control;
-    const int notches = Between(1, 3) * (Chance(50) ? 1 : -1);
-    const bool focused = control->hasFocus();
-    Note("wheel " + std::to_string(notches) + " over " + control->objectName().toStdString() +
-         (focused ? " with the focus" : ""));
-    const int width = Panel().UDWidth->value();
-    const int height = Panel().UDHeight->value();
-    const int background = Panel().CBBackground->currentIndex();
-    const int zoom = Panel().UDZoom->value();
-    for (int i = 0; i < std::abs(notches); ++i) {
-      const QPointF at(3, 3);
-      QWheelEvent wheel(at, target->mapToGlobal(at), QPoint(), QPoint(0, notches > 0 ? 120 : -120),
-                        Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-      QApplication::sendEvent(target, &wheel);
-    }
-    if (!focused &&
-        (width != Panel().UDWidth->value() || height != Panel().UDHeight->value() ||
-         background != Panel().CBBackground->currentIndex() || zoom != Panel().UDZoom->value()))
+    const int delta = Chance(50) ? 120 : -120;
+    Note("wheel " + std::to_string(delta) + " over " + control->objectName().toStdString() +
+         (control->hasFocus() ? " with the focus" : ""));
+    const auto values = [this] {
+      return std::array{Panel().UDWidth->value(), Panel().UDHeight->value(),
+                        Panel().CBBackground->currentIndex(), Panel().UDZoom->value()};
+    };
+    const auto before = values();
+    TurnWheel(control, delta);
+    if (!control->hasFocus() && values() != before)
       Pending = "the wheel changed a control that did not hold the focus";
   }
 
