@@ -235,8 +235,8 @@ class RandomEventsTest : public LevelFilesTest {
     QTest::mouseRelease(button, Qt::LeftButton);
   }
 
-  // A click on an entry, a drag from one entry to another or out of the
-  // list, or a Ctrl+click.
+  // A click on an entry (sometimes with Ctrl), or a drag from one entry to
+  // another or out of the list.
   void ModeAction() {
     QListWidget* modes = Panel().LBMode;
     QWidget* list = modes->viewport();
@@ -244,30 +244,21 @@ class RandomEventsTest : public LevelFilesTest {
       return modes->visualItemRect(modes->item(row)).center();
     };
     const int mode = Below(EditModeCount);
-    switch (Below(4)) {
-      case 0:
-        Note("mode " + std::to_string(mode));
-        ChooseMode(mode);
-        break;
-      case 1:
-      case 2: {
-        const bool out = Chance(40);
-        const int to = Below(EditModeCount);
-        const QPoint end = out ? QPoint(list->width() + Between(1, 40), entry(to).y()) : entry(to);
-        Note("mode drag " + std::to_string(mode) + " to " +
-             (out ? "outside beside " : std::string()) + std::to_string(to));
-        QTest::mousePress(list, Qt::LeftButton, {}, entry(mode));
-        const int moves = Between(1, 4);
-        for (int i = 1; i <= moves; ++i)
-          DragTo(list, entry(mode) + (end - entry(mode)) * i / moves);
-        QTest::mouseRelease(list, Qt::LeftButton, {}, end);
-        break;
-      }
-      default:
-        Note("mode Ctrl+click " + std::to_string(mode));
-        QTest::mouseClick(list, Qt::LeftButton, Qt::ControlModifier, entry(mode));
-        break;
+    if (Chance(50)) {
+      const Qt::KeyboardModifiers keys = Chance(20) ? Qt::ControlModifier : Qt::NoModifier;
+      Note(std::string(keys ? "mode Ctrl+click " : "mode ") + std::to_string(mode));
+      QTest::mouseClick(list, Qt::LeftButton, keys, entry(mode));
+      return;
     }
+    const bool out = Chance(40);
+    const int to = Below(EditModeCount);
+    const QPoint end = out ? QPoint(list->width() + Between(1, 40), entry(to).y()) : entry(to);
+    Note("mode drag " + std::to_string(mode) + (out ? " out beside " : " to ") +
+         std::to_string(to));
+    QTest::mousePress(list, Qt::LeftButton, {}, entry(mode));
+    const int moves = Between(1, 4);
+    for (int i = 1; i <= moves; ++i) DragTo(list, entry(mode) + (end - entry(mode)) * i / moves);
+    QTest::mouseRelease(list, Qt::LeftButton, {}, end);
   }
 
   // The wheel over a control of the panel: only one holding the focus steps.
