@@ -1,5 +1,6 @@
 #include "app/control_panel.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -135,6 +136,7 @@ ControlPanel::ControlPanel(QWidget* parent) : QFrame(parent) {
     line->setGeometry(x, 4, 2, PanelHeight - 8);
   }
   LeaveTabOrder();
+  GuardWheelAndArrows();
 }
 
 // Presses that a control passes on stop here; only the panel's own free area
@@ -249,6 +251,7 @@ void ControlPanel::BuildCustomTextsPanel() {
   MCustomTexts->setLineWrapMode(QPlainTextEdit::NoWrap);
   MCustomTexts->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   MCustomTexts->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  MCustomTexts->setTabChangesFocus(true);
 }
 
 // Only the memo is reached with Tab; every other control takes the focus by a click.
@@ -257,4 +260,33 @@ void ControlPanel::LeaveTabOrder() {
     if (widget == MCustomTexts || MCustomTexts->isAncestorOf(widget)) continue;
     if (widget->focusPolicy() & Qt::TabFocus) widget->setFocusPolicy(Qt::ClickFocus);
   }
+}
+
+void ControlPanel::GuardWheelAndArrows() {
+  for (QWidget* widget : findChildren<QWidget*>()) {
+    if (qobject_cast<QAbstractSpinBox*>(widget) || qobject_cast<QComboBox*>(widget) ||
+        qobject_cast<QAbstractButton*>(widget))
+      widget->installEventFilter(this);
+  }
+}
+
+// A wheel turned while scrolling past the panel would otherwise change the
+// map's size or the background; arrow keys on a button would walk the focus
+// into the memo, where the next digit becomes a custom text.
+bool ControlPanel::eventFilter(QObject* watched, QEvent* event) {
+  auto* widget = qobject_cast<QWidget*>(watched);
+  if (event->type() == QEvent::Wheel && widget && !qobject_cast<QAbstractButton*>(widget))
+    return !widget->hasFocus();
+  if (event->type() == QEvent::KeyPress && qobject_cast<QAbstractButton*>(widget)) {
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+      case Qt::Key_Left:
+      case Qt::Key_Up:
+      case Qt::Key_Right:
+      case Qt::Key_Down:
+        return true;
+      default:
+        break;
+    }
+  }
+  return QFrame::eventFilter(watched, event);
 }

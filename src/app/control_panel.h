@@ -95,6 +95,7 @@ class ControlPanel : public QFrame {
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildFileGroup();
@@ -106,4 +107,7 @@ class ControlPanel : public QFrame {
   void BuildSpecialPanel();
   void BuildCustomTextsPanel();
   void LeaveTabOrder();
+  // The wheel steps a spin box or drop-down list only while it holds the
+  // focus, and the arrow keys on a button or check box move no focus.
+  void GuardWheelAndArrows();
 };

@@ -38,6 +38,8 @@ constexpr char MainFormCaption[] = "Zubo Editor";
 constexpr int RedrawInterval = 300;
 // The window is the screen's height less this.
 constexpr int ScreenHeightMargin = 50;
+// How long a released arrow key waits for the press of an auto-repeat.
+constexpr int ArrowReleaseDelay = 20;
 
 QFont WindowFont() {
   QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
@@ -57,7 +59,9 @@ TMainForm::TMainForm(MessageBoxes& boxes, QWidget* parent, bool customTextsEnabl
   setObjectName(QStringLiteral("MainForm"));
   setWindowTitle(QString::fromLatin1(MainFormCaption));
   setFont(WindowFont());
-  setFocusPolicy(Qt::ClickFocus);
+  // The window is a Tab stop beside the memo: Tab leaves the memo for the
+  // window, whose keys choose modes and move the camera.
+  setFocusPolicy(Qt::StrongFocus);
 
   DXDraw = new TDrawSurface(this);
   DXDraw->setObjectName(QStringLiteral("DXDraw"));
@@ -72,6 +76,10 @@ TMainForm::TMainForm(MessageBoxes& boxes, QWidget* parent, bool customTextsEnabl
   TimerSipky->setObjectName(QStringLiteral("TimerSipky"));
   TimerSipky->setInterval(CameraArmedInterval);
   TimerSipky->setTimerType(Qt::PreciseTimer);
+  ArrowRelease = new QTimer(this);
+  ArrowRelease->setSingleShot(true);
+  ArrowRelease->setInterval(ArrowReleaseDelay);
+  ArrowRelease->setTimerType(Qt::PreciseTimer);
 
   SetProgramFolder(QCoreApplication::applicationDirPath());
   ConnectControls();
@@ -125,6 +133,9 @@ bool TMainForm::StartUp() {
   if (!LoadTiles()) return false;
   RedrawView();
   Timer->start();
+  // The window itself holds the focus from the start, so that the first
+  // keys choose modes and move the camera.
+  FocusWindow();
   return true;
 }
 
@@ -144,7 +155,7 @@ void TMainForm::StartEditingState() {
   Editor.ActiveTool = Tool::ToolPlaceTile;
   EditedMap->PrimaryCharX = -1;
   Editor.ActiveLayer = LayerBg;
-  Panel1->LBMode->setCurrentRow(ModeBackground);
+  SetModeRow(ModeBackground);
   Editor.SelectedIndex = 1;
   Panel1->CBBackground->setCurrentIndex(0);
   EditedMap->Width = Panel1->UDWidth->value();
@@ -176,9 +187,17 @@ void TMainForm::FormResize() {
   View.ViewHeight = DXDraw->height();
 }
 
+// The surface's new buffer is drawn at once, so no frame shows it empty.
 void TMainForm::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   FormResize();
+  RedrawView();
+}
+
+// The surface gets its buffer when the window is first shown.
+void TMainForm::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  RedrawView();
 }
 
 // The periodic redraw keeps the view showing the current map; a frame that
@@ -249,7 +268,7 @@ void TMainForm::NewMap() {
   Editor.ActiveTool = Tool::ToolPlaceTile;
   Editor.ActiveLayer = LayerBg;
   SetCustomTextsMemo({});
-  Panel1->LBMode->setCurrentRow(ModeBackground);
+  SetModeRow(ModeBackground);
   UpdateTileCounters();
 }
 

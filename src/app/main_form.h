@@ -18,6 +18,7 @@ class FrameRecord;
 class Map;
 class MapView;
 class MessageBoxes;
+class QKeyEvent;
 class QTimer;
 class TDrawSurface;
 class TEditPlatform;
@@ -109,7 +110,7 @@ class TMainForm : public QWidget {
   void StartScrolling(ScrollDirection direction);
   void StopScrolling();
   void TimerSipkyTimer();
-  void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+  void FormKeyDown(const QKeyEvent& event);
   void FormKeyUp(int key);
 
   // The map size changes the program makes (Load, the recoveries): both
@@ -120,6 +121,7 @@ class TMainForm : public QWidget {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
@@ -138,6 +140,15 @@ class TMainForm : public QWidget {
   void SetCustomTextsMemo(const std::vector<std::string>& lines);
   // Clears the mode list's highlight, for the tools no mode stands for.
   void ClearModeSelection();
+  // The program's own change of the mode list's entry; only the user's
+  // changes run LBModeClick by themselves.
+  void SetModeRow(int row);
+  // A change of the mode list's selection made by the user: the entry shown
+  // selected is always the mode in force.
+  void ModeSelectionChanged();
+  // Leaving the Platforms tool, or choosing it again, drops the platform
+  // that was being placed.
+  void EndPlatformPlacement();
   ViewInputs CurrentViewInputs() const;
   void RefreshCell(int x, int y);
   // The press algorithm; a repeat from pointer movement leaves the focus alone.
@@ -180,5 +191,10 @@ class TMainForm : public QWidget {
   ControlPanel* Panel1 = nullptr;
   QTimer* Timer = nullptr;
   QTimer* TimerSipky = nullptr;
+  // A released arrow key stops the movement only when no press of the same
+  // key follows at once: some X servers send the auto-repeat of a held key
+  // as release and press pairs not marked as repeats.
+  QTimer* ArrowRelease = nullptr;
+  int ReleasedArrowKey = 0;
   TEditPlatform* EditPlatformDialog = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 #include "app/control_panel.h"
 #include "app/main_form.h"
@@ -16,16 +17,19 @@ void TMainForm::ConnectBlocks() {
 }
 
 void TMainForm::ClearModeSelection() {
+  const QSignalBlocker programChange(Panel1->LBMode);
   Panel1->LBMode->clearSelection();
   Panel1->LBMode->setCurrentRow(-1);
 }
 
 void TMainForm::BSelectTilesClick() {
+  EndPlatformPlacement();
   SelectTilesClick(Editor, Cells);
   ClearModeSelection();
 }
 
 void TMainForm::BCopyTilesClick() {
+  EndPlatformPlacement();
   CopyTilesClick(Editor, Cells);
   ClearModeSelection();
 }

@@ -2,9 +2,9 @@
 // drawing surface, the mode list and the primary char picker.
 
 #include <QCheckBox>
-#include <QGuiApplication>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 
 #include "app/control_panel.h"
@@ -43,13 +43,12 @@ void TMainForm::ConnectEditing() {
   };
   DXDraw->OnMouseMove = [this](int x, int y) { DXDrawMouseMove(x, y); };
   DXDraw->OnMouseUp = [this](Qt::MouseButton button, int x, int y) { DXDrawMouseUp(button, x, y); };
-  // The mode list acts on a click on an entry, and on a move of its selection
-  // by the keyboard while it holds the focus.
+  // The mode list acts on a click on an entry, and on every change of its
+  // selection the user makes: a press, a drag across the entries (also one
+  // released outside the list), the keyboard.
   connect(Panel1->LBMode, &QListWidget::itemClicked, this, [this] { LBModeClick(); });
-  connect(Panel1->LBMode, &QListWidget::currentRowChanged, this, [this] {
-    if (Panel1->LBMode->hasFocus() && QGuiApplication::mouseButtons() == Qt::NoButton)
-      LBModeClick();
-  });
+  connect(Panel1->LBMode, &QListWidget::itemSelectionChanged, this,
+          [this] { ModeSelectionChanged(); });
   connect(Panel1->BSelectPrimaryChar, &QPushButton::clicked, this,
           [this] { BSelectPrimaryCharClick(); });
 }
@@ -72,6 +71,7 @@ void TMainForm::DXDrawMouseMove(int x, int y) {
 
 void TMainForm::DXDrawMouseUp(Qt::MouseButton button, int x, int y) {
   Held = MouseButton::None;
+  SpringRelease(SpringTool);
   if (Editor.ActiveTool != Tool::ToolPlatforms) return;
   const CellPosition cell = PointToCell(View, x, y);
   const PaletteGeometry palette =
@@ -166,8 +166,34 @@ bool TMainForm::PointerLineShown() const {
          Panel1->CBShowPlatforms->isChecked();
 }
 
+void TMainForm::SetModeRow(int row) {
+  const QSignalBlocker programChange(Panel1->LBMode);
+  Panel1->LBMode->clearSelection();
+  Panel1->LBMode->setCurrentRow(row);
+}
+
+void TMainForm::ModeSelectionChanged() {
+  QListWidget* modes = Panel1->LBMode;
+  const QList<QListWidgetItem*> selected = modes->selectedItems();
+  if (selected.isEmpty()) {
+    // A Ctrl+click took the highlight from the mode in force: it comes back.
+    if (modes->currentItem()) SetModeRow(modes->currentRow());
+    return;
+  }
+  // A drag selects an entry before it becomes the current one.
+  const int row = modes->row(selected.first());
+  if (row != modes->currentRow()) SetModeRow(row);
+  LBModeClick();
+}
+
+void TMainForm::EndPlatformPlacement() {
+  DiscardPlatformInPlacement(*EditedMap, Placement);
+}
+
 void TMainForm::LBModeClick() {
   const int row = Panel1->LBMode->currentRow();
+  if (row < ModeBackground || row > ModeTexts) return;
+  EndPlatformPlacement();
   switch (row) {
     case ModeBackground:
     case ModeMidground:
@@ -183,18 +209,16 @@ void TMainForm::LBModeClick() {
       break;
     case ModePlatforms:
       Editor.ActiveTool = Tool::ToolPlatforms;
-      Placement = PlatformStage::Idle;
       break;
     case ModeTexts:
       Editor.ActiveTool = Tool::ToolTexts;
       Editor.ActiveLayer = LayerText;
       break;
-    default:
-      return;
   }
   Panel1->UDSel->setValue(1);
 }
 
 void TMainForm::BSelectPrimaryCharClick() {
+  EndPlatformPlacement();
   Editor.ActiveTool = Tool::ToolSelectPrimaryChar;
 }

@@ -26,10 +26,34 @@ ScrollDirection ArrowKeyDirection(int key) {
   }
 }
 
+// The digit 0..9 of a key of the main keyboard's digit row, whatever the
+// modifiers and the layout make of it (Shift+3 arrives as '#' on a US
+// layout), or -1 for any other key. The key is told by its place where the
+// platform reports it; events without one (sent by a program) by its key.
+int DigitRowKey(const QKeyEvent& event) {
+  if (event.modifiers() & Qt::KeypadModifier) return -1;
+#if defined(Q_OS_WIN)
+  const quint32 virtualKey = event.nativeVirtualKey();
+  if (virtualKey >= '0' && virtualKey <= '9') return static_cast<int>(virtualKey - '0');
+  if (virtualKey != 0) return -1;
+#elif !defined(Q_OS_MACOS)
+  // The key codes of X11, Wayland and libinput: the row 1..9, 0 is 10..19.
+  constexpr quint32 FirstDigitCode = 10;
+  constexpr quint32 ZeroCode = 19;
+  const quint32 code = event.nativeScanCode();
+  if (code >= FirstDigitCode && code <= ZeroCode)
+    return code == ZeroCode ? 0 : static_cast<int>(code - FirstDigitCode + 1);
+  if (code != 0) return -1;
+#endif
+  if (event.key() >= Qt::Key_0 && event.key() <= Qt::Key_9) return event.key() - Qt::Key_0;
+  return -1;
+}
+
 }  // namespace
 
 void TMainForm::ConnectCamera() {
   connect(TimerSipky, &QTimer::timeout, this, [this] { TimerSipkyTimer(); });
+  connect(ArrowRelease, &QTimer::timeout, this, [this] { FormKeyUp(ReleasedArrowKey); });
   const std::pair<ArrowButton*, ScrollDirection> buttons[] = {
       {Panel1->BUp, ScrollDirection::Up},
       {Panel1->BDown, ScrollDirection::Down},
@@ -65,15 +89,21 @@ void TMainForm::TimerSipkyTimer() {
 
 // Digit keys 1..8 of the main keyboard choose a mode whatever the modifiers;
 // the keypad's digits do nothing.
-void TMainForm::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
-  if (key >= Qt::Key_1 && key <= Qt::Key_8 && !(modifiers & Qt::KeypadModifier)) {
-    Panel1->LBMode->clearSelection();
-    Panel1->LBMode->setCurrentRow(key - Qt::Key_1);
+void TMainForm::FormKeyDown(const QKeyEvent& event) {
+  const int digit = DigitRowKey(event);
+  if (digit >= 1 && digit <= EditModeCount) {
+    SetModeRow(digit - 1);
     LBModeClick();
     return;
   }
-  const ScrollDirection direction = ArrowKeyDirection(key);
-  if (direction != ScrollDirection::None) StartScrolling(direction);
+  const ScrollDirection direction = ArrowKeyDirection(event.key());
+  if (direction == ScrollDirection::None) return;
+  if (ArrowRelease->isActive()) {
+    ArrowRelease->stop();
+    // Only a press of the released key makes the release an auto-repeat.
+    if (event.key() != ReleasedArrowKey) FormKeyUp(ReleasedArrowKey);
+  }
+  StartScrolling(direction);
 }
 
 void TMainForm::FormKeyUp(int key) {
@@ -87,15 +117,18 @@ void TMainForm::keyPressEvent(QKeyEvent* event) {
     event->ignore();
     return;
   }
-  FormKeyDown(event->key(), event->modifiers());
+  FormKeyDown(*event);
 }
 
 // The auto-repeat of a held key sends releases in between; only the real
-// release stops a movement.
+// release stops a movement, and a release counts as real once no press of
+// the same key has followed it at once.
 void TMainForm::keyReleaseEvent(QKeyEvent* event) {
   if (!hasFocus() || event->isAutoRepeat()) {
     event->ignore();
     return;
   }
-  FormKeyUp(event->key());
+  if (ArrowKeyDirection(event->key()) == ScrollDirection::None) return;
+  ReleasedArrowKey = event->key();
+  ArrowRelease->start();
 }

@@ -62,6 +62,8 @@ TEditPlatform::TEditPlatform(QWidget* parent)
   layout->addLayout(speedRow);
 }
 
+void TEditPlatform::reject() {}
+
 int TEditPlatform::ChosenSwitchType() const {
   return LBType->currentRow();
 }

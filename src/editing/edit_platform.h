@@ -14,6 +14,11 @@ class TEditPlatform : public QDialog {
  public:
   explicit TEditPlatform(QWidget* parent = nullptr);
 
+  // The dialog closes only through OK: Esc and a close request of the
+  // window system leave it open, so a platform never waits for a dialog
+  // that is gone.
+  void reject() override;
+
   // The selected row of the list, a SwitchType value.
   int ChosenSwitchType() const;
   int ChosenSpeed() const;

@@ -75,13 +75,17 @@ EditResult PlatformToolRelease(Map& map, PlatformStage& stage, const PlatformRel
     result.OpenPlatformDialog = before != stage && stage == PlatformStage::InDialog;
   } else if (release.Button == MouseButton::Right) {
     if (stage != PlatformStage::Idle) {
-      stage = PlatformStage::Idle;
-      --map.PlatformCount;
+      DiscardPlatformInPlacement(map, stage);
     } else {
       DeletePlatformAt(map, release.X, release.Y);
     }
   }
   return result;
+}
+
+void DiscardPlatformInPlacement(Map& map, PlatformStage& stage) {
+  if (stage != PlatformStage::Idle && map.PlatformCount > 0) --map.PlatformCount;
+  stage = PlatformStage::Idle;
 }
 
 void PlatformPropertiesChosen(Map& map, PlatformStage& stage, int switchType, int speed) {

@@ -32,6 +32,11 @@ struct PlatformRelease {
 // its values come back through PlatformPropertiesChosen.
 EditResult PlatformToolRelease(Map& map, PlatformStage& stage, const PlatformRelease& release);
 
+// Leaving the tool, or starting it afresh, in the middle of a placement
+// discards the platform being placed, as a right release does; the stage is
+// Idle afterwards.
+void DiscardPlatformInPlacement(Map& map, PlatformStage& stage);
+
 // Takes the dialog's switch type (0..5) and speed into the platform being
 // placed and moves on: to AwaitingSwitch for types that have a switch, to
 // Idle otherwise. Does nothing unless the dialog was opened for it.

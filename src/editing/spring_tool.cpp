@@ -102,8 +102,13 @@ EditResult SpringRightPress(Map& map, SpringToolState& state, const ViewGeometry
   state.SpringInProgress = false;
   if (finishing) {
     if (map.Springs[map.SpringCount - 1].PointCount < 2) --map.SpringCount;
-  } else {
+    state.FinishingPressHeld = true;
+  } else if (!state.FinishingPressHeld) {
     DeleteSpringAt(map, PointToSpringPoint(geometry, px, py));
   }
   return EditResult::Redraw();
+}
+
+void SpringRelease(SpringToolState& state) {
+  state.FinishingPressHeld = false;
 }

@@ -11,6 +11,9 @@ class Map;
 struct SpringToolState {
   bool SpringInProgress = false;
   SpringPoint LastSpringPoint{};
+  // Set by the right press that finished a spring: while that button stays
+  // held, its repeats delete nothing, so the spring just made is not lost.
+  bool FinishingPressHeld = false;
 };
 
 // The spring point under pixel (px, py) of the drawing surface: the cell as
@@ -32,6 +35,10 @@ EditResult SpringLeftPress(Map& map, SpringToolState& state, const ViewGeometry&
 
 // A right press at (px, py): finishes the spring in progress (a spring of one
 // point is dropped), or, when none is in progress, deletes the first spring
-// with a point at that place; the last spring takes its slot.
+// with a point at that place; the last spring takes its slot. Nothing is
+// deleted until the press that finished a spring is released.
 EditResult SpringRightPress(Map& map, SpringToolState& state, const ViewGeometry& geometry, int px,
                             int py);
+
+// A release of any mouse button: right presses may delete again.
+void SpringRelease(SpringToolState& state);

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QResizeEvent>
 
+#include "view/view_colours.h"
+
 namespace {
 
 QPoint PixelOf(const QMouseEvent* event) {
@@ -36,7 +38,7 @@ void TDrawSurface::paintEvent(QPaintEvent* event) {
   if (IsReady()) {
     painter.drawImage(event->rect(), BackBuffer, event->rect());
   } else {
-    painter.fillRect(event->rect(), Qt::black);
+    painter.fillRect(event->rect(), ViewColours::Background);
   }
 }
 
@@ -47,7 +49,8 @@ void TDrawSurface::resizeEvent(QResizeEvent* event) {
     BackBuffer = QImage();
   } else {
     BackBuffer = QImage(size, QImage::Format_ARGB32_Premultiplied);
-    BackBuffer.fill(Qt::black);
+    // Until the window draws into it, the buffer shows the view's empty area.
+    BackBuffer.fill(ViewColours::Background);
   }
   QWidget::resizeEvent(event);
 }

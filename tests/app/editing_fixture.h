@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QSpinBox>
 #include <QTimer>
+#include <QWheelEvent>
 #include <functional>
 
 #include "app/control_panel.h"
@@ -54,6 +56,21 @@ class EditingTest : public MainFormTest {
                       modes->visualItemRect(modes->item(mode)).center());
   }
 
+  // A move with the left button held, which QTest::mouseMove does not send.
+  static void DragTo(QWidget* widget, QPoint pixel) {
+    QMouseEvent move(QEvent::MouseMove, pixel, widget->mapToGlobal(pixel), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+  }
+
+  // One notch of the wheel over the widget, upwards for a positive delta.
+  static void TurnWheel(QWidget* widget, int delta) {
+    const QPointF at(3, 3);
+    QWheelEvent wheel(at, widget->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &wheel);
+  }
+
   // A press on the map that only takes the focus: far above the 20 x 20 map,
   // left of the palette.
   void FocusWindowByPress() { Click(Qt::LeftButton, QPoint(4, 4)); }
@@ -69,7 +86,8 @@ class EditingTest : public MainFormTest {
         poll->stop();
         poll->deleteLater();
         act(*dialog);
-        if (dialog->isVisible()) QTimer::singleShot(3000, dialog, &QDialog::reject);
+        if (dialog->isVisible())
+          QTimer::singleShot(3000, dialog, [dialog] { dialog->done(QDialog::Rejected); });
       } else if (++*polls > 600) {
         poll->stop();
         poll->deleteLater();

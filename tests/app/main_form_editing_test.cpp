@@ -320,3 +320,85 @@ TEST_F(EditingTest, EmptyingTheMapEndsThePlacingOfSpringsAndPlatforms) {
   Form->NewMap();
   EXPECT_FALSE(Form->SpringState().SpringInProgress);
 }
+
+TEST_F(EditingTest, TheModeListShowsTheModeInForceWhateverTheMouseDoes) {
+  QListWidget* modes = Form->Panel()->LBMode;
+  const auto entry = [modes](int row) { return modes->visualItemRect(modes->item(row)).center(); };
+  const QPoint outside(modes->viewport()->width() + 30, entry(ModeChars).y());
+  struct {
+    int from;
+    int to;  // -1: released outside the list
+    Tool tool;
+    int layer;
+  } const drags[] = {
+      {ModeObjects, ModeChars, Tool::ToolPlaceTile, LayerChar},
+      {ModeBackground, ModeSprings, Tool::ToolSprings, LayerBg},
+      {ModeTexts, ModeMidground, Tool::ToolPlaceTile, LayerMg},
+      {ModePlatforms, -1, Tool::ToolPlatforms, LayerMg},
+  };
+  for (const auto& drag : drags) {
+    QTest::mousePress(modes->viewport(), Qt::LeftButton, {}, entry(drag.from));
+    const QPoint end = drag.to >= 0 ? entry(drag.to) : outside;
+    DragTo(modes->viewport(), end);
+    QTest::mouseRelease(modes->viewport(), Qt::LeftButton, {}, end);
+    const int shown = drag.to >= 0 ? drag.to : drag.from;
+    EXPECT_EQ(modes->selectedItems(), QList<QListWidgetItem*>{modes->item(shown)}) << drag.from;
+    EXPECT_EQ(Form->State().ActiveTool, drag.tool) << drag.from;
+    EXPECT_EQ(Form->State().ActiveLayer, drag.layer) << drag.from;
+  }
+  // A Ctrl+click cannot take the highlight from the mode in force.
+  QTest::mouseClick(modes->viewport(), Qt::LeftButton, Qt::ControlModifier, entry(ModePlatforms));
+  EXPECT_EQ(modes->selectedItems(), QList<QListWidgetItem*>{modes->item(ModePlatforms)});
+}
+
+TEST_F(EditingTest, PlatformDialogClosesOnlyThroughOK) {
+  ChooseMode(ModePlatforms);
+  ClickCell(Qt::LeftButton, 3, 3);
+  bool stayedOpen = false;
+  WhenDialogShown([&](TEditPlatform& dialog) {
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    dialog.close();
+    stayedOpen = dialog.isVisible();
+    QTest::mouseClick(dialog.BOK, Qt::LeftButton);
+  });
+  ClickCell(Qt::LeftButton, 5, 3);
+  EXPECT_TRUE(stayedOpen);
+  EXPECT_EQ(Form->PlacementStage(), PlatformStage::Idle);
+  EXPECT_EQ(TheMap().Platforms[0].Speed, 5);
+}
+
+TEST_F(EditingTest, HeldRightButtonDeletesNothingAfterFinishingASpring) {
+  ChooseMode(ModeSprings);
+  ClickCell(Qt::LeftButton, 3, 3);
+  ClickCell(Qt::LeftButton, 6, 3);
+  // The finishing press lands on the spring's last point and is held.
+  Press(Qt::RightButton, CellPixel(6, 3));
+  Move(CellPixel(6, 3) + QPoint(1, 0));
+  Move(CellPixel(3, 3));
+  EXPECT_EQ(TheMap().SpringCount, 1);
+  Release(Qt::RightButton, CellPixel(3, 3));
+  // A new right press deletes again.
+  ClickCell(Qt::RightButton, 6, 3);
+  EXPECT_EQ(TheMap().SpringCount, 0);
+}
+
+TEST_F(EditingTest, LeavingPlatformsMidPlacementDiscardsThePlatform) {
+  for (int leavingFor : {ModeBackground, ModeSprings, ModePlatforms}) {
+    for (bool withProperties : {false, true}) {
+      ChooseMode(ModePlatforms);
+      ClickCell(Qt::LeftButton, 3, 3);
+      if (withProperties) {
+        WhenDialogShown([](TEditPlatform& dialog) {
+          dialog.LBType->setCurrentRow(KeepForever);
+          QTest::mouseClick(dialog.BOK, Qt::LeftButton);
+        });
+        ClickCell(Qt::LeftButton, 5, 3);
+        ASSERT_EQ(Form->PlacementStage(), PlatformStage::AwaitingSwitch);
+      }
+      ASSERT_EQ(TheMap().PlatformCount, 1);
+      ChooseMode(leavingFor);
+      EXPECT_EQ(TheMap().PlatformCount, 0) << leavingFor;
+      EXPECT_EQ(Form->PlacementStage(), PlatformStage::Idle) << leavingFor;
+    }
+  }
+}

@@ -2,6 +2,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTimer>
 
 #include "app/control_panel.h"
 #include "main_form_fixture.h"
@@ -229,4 +230,15 @@ TEST_F(MainFormTest, ExitOnASavedMapAsksNothing) {
   QTest::mouseClick(Find<QPushButton>("BExit"), Qt::LeftButton);
   EXPECT_FALSE(Form->isVisible());
   EXPECT_TRUE(Boxes.Questions.isEmpty());
+}
+
+TEST_F(MainFormTest, ResizingDrawsTheNewSurfaceAtOnce) {
+  Form->RedrawTimer()->stop();
+  for (const QSize size : {QSize(640, 400), QSize(900, 500)}) {
+    Form->resize(size);
+    ASSERT_TRUE(WaitFor([this, size] { return Form->size() == size; }));
+    const QImage shown = Form->Surface()->Buffer().copy();
+    Form->RedrawView();
+    EXPECT_EQ(shown, Form->Surface()->Buffer());
+  }
 }

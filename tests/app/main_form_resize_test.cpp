@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QComboBox>
 #include <QStyle>
 #include <QStyleOptionSpinBox>
 
@@ -138,4 +139,33 @@ TEST_F(ResizeTest, ProgramChangesRunTheResizeRules) {
   EXPECT_TRUE(map.Cell(30, 1).IsEmpty());
   EXPECT_EQ(map.Cell(1, 2).BgTile, 1);
   EXPECT_EQ(map.Height, 24);
+}
+
+// Scrolling past the panel turns the wheel over its controls: only the one
+// holding the focus takes it.
+TEST_F(ResizeTest, TheWheelStepsOnlyTheControlThatHoldsTheFocus) {
+  Map& map = TheMap();
+  for (int column = 1; column <= 3; ++column) map.Cell(column, 1).BgTile = 1;
+  Find<QCheckBox>("CBRiseLeft")->setChecked(true);
+  map.Saved = true;
+  for (const char* name : {"UDWidth", "UDHeight", "UDZoom", "UDSel", "UDScreenWidth",
+                           "UDScreenHeight", "CBBackground"}) {
+    auto* control = Find<QWidget>(name);
+    const auto shown = [control] {
+      auto* list = qobject_cast<QComboBox*>(control);
+      return list ? list->currentText() : static_cast<QAbstractSpinBox*>(control)->text();
+    };
+    const QString before = shown();
+    for (int notch = 0; notch < 3; ++notch) TurnWheel(control, -120);
+    EXPECT_EQ(shown(), before) << name;
+  }
+  EXPECT_EQ(map.Cell(1, 1).BgTile, 1);
+  EXPECT_TRUE(map.Saved);
+
+  // With the focus, the wheel steps as the arrows do.
+  QTest::mouseClick(Width(), Qt::LeftButton, {}, QPoint(5, Width()->height() / 2));
+  ASSERT_TRUE(Width()->hasFocus());
+  TurnWheel(Width(), -120);
+  EXPECT_EQ(Width()->value(), 19);
+  EXPECT_EQ(map.Cell(3, 1).BgTile, 0);
 }

@@ -17,6 +17,7 @@
 #include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
+#include <array>
 #include <cstdlib>
 #include <deque>
 #include <memory>
@@ -139,10 +140,13 @@ class RandomEventsTest : public LevelFilesTest {
 
   void AnswerDialog(TEditPlatform& dialog) {
     if (Chance(20)) {
-      Note("  dialog closed without OK");
+      Note("  Esc and a close request to the dialog");
       QTest::keyClick(&dialog, Qt::Key_Escape);
-      if (dialog.isVisible()) dialog.reject();
-      return;
+      dialog.close();
+      if (!dialog.isVisible()) {
+        Pending = "the platform dialog closed without OK";
+        return;
+      }
     }
     const int row = Below(SwitchTypeCount);
     const int speed = Between(MinPlatformSpeed, MaxPlatformSpeed);
@@ -202,8 +206,9 @@ class RandomEventsTest : public LevelFilesTest {
       return;
     }
     if (kind == 4) {
-      Note("key Esc");
-      QTest::keyClick(target, Qt::Key_Escape);
+      const bool tab = Chance(50);
+      Note(tab ? "key Tab" : "key Esc");
+      QTest::keyClick(target, tab ? Qt::Key_Tab : Qt::Key_Escape);
       return;
     }
     const Qt::Key arrows[] = {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down};
@@ -213,8 +218,11 @@ class RandomEventsTest : public LevelFilesTest {
          " steps");
     QTest::keyPress(target, key);
     for (int i = 0; i < ticks; ++i) Form->TimerSipkyTimer();
-    if (Chance(90))
+    if (Chance(90)) {
       QTest::keyRelease(QApplication::focusWidget() ? QApplication::focusWidget() : target, key);
+      // A released arrow key stops the movement once no press follows.
+      QTest::qWait(25);
+    }
   }
 
   void ArrowButtonAction() {
@@ -227,10 +235,50 @@ class RandomEventsTest : public LevelFilesTest {
     QTest::mouseRelease(button, Qt::LeftButton);
   }
 
+  // A click on an entry (sometimes with Ctrl), or a drag from one entry to
+  // another or out of the list.
   void ModeAction() {
+    QListWidget* modes = Panel().LBMode;
+    QWidget* list = modes->viewport();
+    const auto entry = [modes](int row) {
+      return modes->visualItemRect(modes->item(row)).center();
+    };
     const int mode = Below(EditModeCount);
-    Note("mode " + std::to_string(mode));
-    ChooseMode(mode);
+    if (Chance(50)) {
+      const Qt::KeyboardModifiers keys = Chance(20) ? Qt::ControlModifier : Qt::NoModifier;
+      Note(std::string(keys ? "mode Ctrl+click " : "mode ") + std::to_string(mode));
+      QTest::mouseClick(list, Qt::LeftButton, keys, entry(mode));
+      return;
+    }
+    const bool out = Chance(40);
+    const int to = Below(EditModeCount);
+    const QPoint end = out ? QPoint(list->width() + Between(1, 40), entry(to).y()) : entry(to);
+    Note("mode drag " + std::to_string(mode) + (out ? " out beside " : " to ") +
+         std::to_string(to));
+    QTest::mousePress(list, Qt::LeftButton, {}, entry(mode));
+    const int moves = Between(1, 4);
+    for (int i = 1; i <= moves; ++i) DragTo(list, entry(mode) + (end - entry(mode)) * i / moves);
+    QTest::mouseRelease(list, Qt::LeftButton, {}, end);
+  }
+
+  // The wheel over a control of the panel: only one holding the focus steps.
+  void WheelAction() {
+    QWidget* controls[] = {Panel().UDWidth,      Panel().UDHeight,          Panel().UDZoom,
+                           Panel().UDSel,        Panel().UDScreenWidth,     Panel().UDScreenHeight,
+                           Panel().CBBackground, Panel().LBMode->viewport()};
+    QWidget* control = controls[Below(8)];
+    if (Chance(30)) control->setFocus(Qt::MouseFocusReason);
+    const int delta = Chance(50) ? 120 : -120;
+    Note("wheel " + std::to_string(delta) + " over " + control->objectName().toStdString() +
+         (control->hasFocus() ? " with the focus" : ""));
+    const auto values = [this] {
+      return std::array{Panel().UDWidth->value(), Panel().UDHeight->value(),
+                        Panel().CBBackground->currentIndex(), Panel().UDZoom->value()};
+    };
+    const auto before = values();
+    TurnWheel(control, delta);
+    if (!control->hasFocus() && values() != before)
+      Pending = "the wheel changed a control that did not hold the focus";
   }
 
   // A value for a typed edit: mostly useful ones, sometimes garbage.
@@ -408,8 +456,10 @@ class RandomEventsTest : public LevelFilesTest {
       KeyAction();
     else if (kind < 66)
       ArrowButtonAction();
-    else if (kind < 74)
+    else if (kind < 72)
       ModeAction();
+    else if (kind < 75)
+      WheelAction();
     else if (kind < 88)
       SpinAction();
     else if (kind < 93 && !CustomTextsOn)
@@ -422,8 +472,28 @@ class RandomEventsTest : public LevelFilesTest {
     if (Chance(10)) Form->FormMouseDown();
   }
 
+  // The entry the mode list shows selected is the mode in force; only the
+  // primary char picker works beside it. A platform is placed only in its mode.
+  std::string ModeFailure() {
+    const EditorState& editor = Form->State();
+    if (Form->PlacementStage() != PlatformStage::Idle && editor.ActiveTool != Tool::ToolPlatforms)
+      return "a platform is being placed outside the Platforms mode";
+    const QList<QListWidgetItem*> selected = Panel().LBMode->selectedItems();
+    if (selected.isEmpty() || editor.ActiveTool == Tool::ToolSelectPrimaryChar) return {};
+    const int row = Panel().LBMode->row(selected.first());
+    const bool inForce = row <= ModeChars
+                             ? editor.ActiveTool == Tool::ToolPlaceTile && editor.ActiveLayer == row
+                         : row == ModeSprings   ? editor.ActiveTool == Tool::ToolSprings
+                         : row == ModePlatforms ? editor.ActiveTool == Tool::ToolPlatforms
+                                                : editor.ActiveTool == Tool::ToolTexts;
+    if (!inForce)
+      return "the mode list shows mode " + std::to_string(row) + " but another is in force";
+    return {};
+  }
+
   std::string CheckInvariants() {
     if (!Pending.empty()) return std::exchange(Pending, std::string());
+    if (std::string broken = ModeFailure(); !broken.empty()) return broken;
     WindowState state;
     state.Width = Panel().UDWidth->value();
     state.Height = Panel().UDHeight->value();

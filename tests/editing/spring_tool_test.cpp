@@ -48,7 +48,12 @@ class SpringToolTest : public ::testing::Test {
   void Left(Pixel pixel, int kind = 1) {
     SpringLeftPress(*map, state, Geometry(), kind, pixel.X, pixel.Y);
   }
-  void Right(Pixel pixel) { SpringRightPress(*map, state, Geometry(), pixel.X, pixel.Y); }
+  void RightPress(Pixel pixel) { SpringRightPress(*map, state, Geometry(), pixel.X, pixel.Y); }
+  // A right click: the press and its release.
+  void Right(Pixel pixel) {
+    RightPress(pixel);
+    SpringRelease(state);
+  }
 
   // A finished spring of two points: the centres of (x, y) and (x + 1, y).
   void AddSpring(int x, int y, int kind) {
@@ -178,13 +183,15 @@ TEST_F(SpringToolTest, RightPressDiscardsASpringOfOnePoint) {
   EXPECT_EQ(map->Springs[0].PointCount, 2);
 }
 
-TEST_F(SpringToolTest, HeldRightButtonDeletesTheSpringJustFinished) {
+TEST_F(SpringToolTest, HeldRightButtonDeletesNothingUntilTheFinishingPressIsReleased) {
   Left(At(2, 2, 12, 12));
   Left(At(3, 2, 12, 12));
-  Right(At(3, 2, 12, 12));
+  RightPress(At(3, 2, 12, 12));
+  RightPress(At(3, 2, 12, 12));  // the held button's repeat
   ASSERT_EQ(map->SpringCount, 1);
 
-  Right(At(3, 2, 12, 12));
+  SpringRelease(state);
+  RightPress(At(3, 2, 12, 12));
   EXPECT_EQ(map->SpringCount, 0);
 }
 
