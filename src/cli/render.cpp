@@ -84,7 +84,8 @@ std::string WriteImage(const QImage& image, const RenderOptions& options) {
   QByteArray encoded;
   QBuffer device(&encoded);
   device.open(QIODevice::WriteOnly);
-  if (!image.save(&device, options.ImageFormat.c_str())) return "the image cannot be encoded";
+  if (!image.convertToFormat(QImage::Format_RGB32).save(&device, options.ImageFormat.c_str()))
+    return "the image cannot be encoded";
   return ReplaceFileSafely(options.ImagePath, encoded.constData(),
                            static_cast<size_t>(encoded.size()));
 }
@@ -176,7 +177,9 @@ int RenderCommand(const RenderOptions& options, int argc, char** argv) {
     return ExitFileError;
   }
   // The image replaces an older one only once it is complete.
-  const std::string error = WriteImage(buffer.convertToFormat(QImage::Format_RGB32), options);
+  // The frame is opaque (the view fills its background first), so its
+  // premultiplied pixels are the picture's colours as they stand.
+  const std::string error = WriteImage(buffer, options);
   if (!error.empty()) {
     std::cerr << "Cannot write the image " << options.ImagePath << ": " << error << '\n';
     return ExitFileError;
