@@ -102,6 +102,7 @@ void TMainForm::LoadLevelFile() {
   SetCustomTextsMemo(record->CustomTexts);
   UpdateTileCounters();
   EditedMap->Saved = true;
+  ClearHistory();
 }
 
 // Save runs whether or not the map has unsaved changes.
@@ -136,7 +137,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 bool TMainForm::ValidateForWrite() {
-  const ValidationResult result = ValidateMap(*EditedMap, CustomTextsSwitch);
+  const ValidationResult result = ValidateRecorded();
   for (const std::string& message : result.Messages)
     Boxes.ShowMessage(QString::fromStdString(message));
   return result.Passed;
