@@ -26,10 +26,13 @@ std::vector<bool>* WatchTilePress(MapHistory& history, const Map& map, int layer
 }
 
 void WatchPaste(MapHistory& history, const Map& map, const CellSelection& selection, int x, int y) {
+  std::vector<CellPosition> targets;
+  targets.reserve(selection.Cells().size());
   for (int i = 0; i < selection.Count(); ++i) {
     const CellPosition target = PasteTarget(selection, i, x, y);
-    if (map.InUse(target.X, target.Y)) history.WatchCell(map, target.X, target.Y);
+    if (map.InUse(target.X, target.Y)) targets.push_back(target);
   }
+  history.WatchCells(map, targets);
 }
 
 // A resize is a step of its own; the lists move with the cells.

@@ -91,8 +91,9 @@ struct MapStep {
 
   // Keeps each cell once, as first watched, and only the cells that changed.
   void CloseCells(const Map& map) {
-    std::stable_sort(Cells.begin(), Cells.end(),
-                     [](const CellEntry& a, const CellEntry& b) { return a.Index < b.Index; });
+    const auto byIndex = [](const CellEntry& a, const CellEntry& b) { return a.Index < b.Index; };
+    if (!std::is_sorted(Cells.begin(), Cells.end(), byIndex))
+      std::stable_sort(Cells.begin(), Cells.end(), byIndex);
     Cells.erase(
         std::unique(Cells.begin(), Cells.end(),
                     [](const CellEntry& a, const CellEntry& b) { return a.Index == b.Index; }),
@@ -203,6 +204,18 @@ void MapHistory::WatchCells(const Map& map, int x1, int x2, int y1, int y2) {
   }
 }
 
+void MapHistory::WatchCells(const Map& map, const std::vector<CellPosition>& cells) {
+  if (cells.empty()) return;
+  WatchCell(map, cells.front().X, cells.front().Y);
+  std::vector<CellEntry>& entries = Open->Cells;
+  entries.reserve(entries.size() + cells.size());
+  for (const CellPosition& cell : cells) {
+    if (!Map::InStorage(cell.X, cell.Y)) continue;
+    const int index = StorageIndex(cell.X, cell.Y);
+    entries.push_back(CellEntry{static_cast<uint16_t>(index), map.Cells[index]});
+  }
+}
+
 void MapHistory::WatchSprings(const Map& map) {
   if (Open && Open->Fill) EndStep(map);
   BeginStep(map);
@@ -279,6 +292,7 @@ void MapHistory::NoteIfSaved(const Map& map) {
 }
 
 void MapHistory::NoteSaved(const Map& map) {
+  if (SavedKnown && SavedPosition == Position && SavedTexts == map.CustomTexts) return;
   SavedKnown = true;
   SavedPosition = Position;
   SavedTexts = map.CustomTexts;

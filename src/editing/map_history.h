@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "editing/point_to_cell.h"
+
 class Map;
 struct MapStep;
 
@@ -63,6 +65,7 @@ class MapHistory {
   void WatchCell(const Map& map, int x, int y);
   // Before any cell of columns x1..x2 and rows y1..y2 changes.
   void WatchCells(const Map& map, int x1, int x2, int y1, int y2);
+  void WatchCells(const Map& map, const std::vector<CellPosition>& cells);
   // Before the springs or the platforms change: their slots in use.
   void WatchSprings(const Map& map);
   void WatchPlatforms(const Map& map);
