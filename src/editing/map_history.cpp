@@ -173,10 +173,9 @@ bool MapHistory::EndStep(const Map& map) {
   step->After = MapScalars::Of(map);
   step->CloseCells(map);
   step->CloseLists(map);
-  const bool kept = !step->Empty();
-  if (kept) Push(std::move(step));
-  if (map.Saved) NoteSaved(map);
-  return kept;
+  if (step->Empty()) return false;
+  Push(std::move(step));
+  return true;
 }
 
 void MapHistory::WatchCell(const Map& map, int x, int y) {
@@ -281,8 +280,7 @@ void MapHistory::Clear() {
 }
 
 // A map marked Saved between steps is at the saved position. Saved in the
-// middle of a step, it is at no position; closing the step on a map still
-// marked Saved makes the new position the saved one.
+// middle of a step, it is at no position the history can return to.
 void MapHistory::NoteIfSaved(const Map& map) {
   if (!map.Saved) return;
   if (Open)

@@ -40,8 +40,8 @@ bool operator==(const MapScalars& a, const MapScalars& b);
 // go through a step, or clear the history.
 //
 // The history also knows the position the map was last saved at: a map
-// marked Saved when a step opens or closes, or before an undo, a redo or an
-// edit of the custom texts, is at the saved position.
+// marked Saved when a step opens, or before an undo, a redo or an edit of the
+// custom texts, is at the saved position.
 class MapHistory {
  public:
   // The history keeps the newest steps within this many bytes: at least a

@@ -275,9 +275,20 @@ TEST_F(HistoryTest, BackAtTheSavedStepTheMapCountsAsSaved) {
     std::function<void()> Act;
     bool Saved;
   } cases[] = {
-      {"undone to the save", [&] { Undo(); }, true},  {"undone before it", [&] { Undo(); }, false},
-      {"redone to it", [&] { RedoShifted(); }, true}, {"redone past it", [&] { Redo(); }, false},
+      {"undone to the save", [&] { Undo(); }, true},
+      {"undone before it", [&] { Undo(); }, false},
+      {"redone to it", [&] { RedoShifted(); }, true},
+      {"redone past it", [&] { Redo(); }, false},
       {"undone to it again", [&] { Undo(); }, true},
+      {"background chosen",
+       [&] {
+         Panel().CBBackground->setFocus();
+         QTest::keyClick(Panel().CBBackground, Qt::Key_Down);
+       },
+       false},
+      {"background undone", [&] { Undo(); }, true},
+      {"background redone", [&] { Redo(); }, false},
+      {"background undone again", [&] { Undo(); }, true},
   };
   for (const auto& c : cases) {
     c.Act();
