@@ -3,7 +3,6 @@
 #include <QPoint>
 #include <QString>
 #include <QWidget>
-#include <functional>
 #include <memory>
 
 #include "app/camera.h"
@@ -145,7 +144,6 @@ class TMainForm : public QWidget {
   // the end of a placement and the other changes close it.
   void BeginStroke();
   void SettleStep();
-  void RecordOwnStep(const std::function<void()>& change);
   bool PlacementInProgress() const;
   bool EndPlacement();
   void ShowRestoredStep();

@@ -96,26 +96,20 @@ void TMainForm::SettleStep() {
   if (Held == MouseButton::None && !PlacementInProgress()) EditHistory->EndStep(*EditedMap);
 }
 
-void TMainForm::RecordOwnStep(const std::function<void()>& change) {
-  EditHistory->EndStep(*EditedMap);
-  EditHistory->BeginStep(*EditedMap);
-  change();
-  EditHistory->EndStep(*EditedMap);
-}
-
-// A typed size becomes the map's without the resize rules, as a step of its
-// own; an arrow step has changed the map already.
+// A typed size becomes the map's without the resize rules; an arrow step has
+// changed the map already.
 void TMainForm::MirrorSize(int width, int height) {
-  if (width == EditedMap->Width && height == EditedMap->Height) return;
-  RecordOwnStep([this, width, height] {
-    EditedMap->Width = width;
-    EditedMap->Height = height;
-  });
+  if (width != EditedMap->Width || height != EditedMap->Height)
+    EditHistory->TypeSize(*EditedMap, width, height);
 }
 
+// A background chosen is a step of its own.
 void TMainForm::CBBackgroundChange(int index) {
   if (index == EditedMap->Background) return;
-  RecordOwnStep([this, index] { EditedMap->Background = index; });
+  EditHistory->EndStep(*EditedMap);
+  EditHistory->BeginStep(*EditedMap);
+  EditedMap->Background = index;
+  EditHistory->EndStep(*EditedMap);
 }
 
 // Validation removes some background tiles from the map; that is part of

@@ -69,6 +69,8 @@ struct MapStep {
   std::vector<SpringEntry> Springs;
   std::vector<PlatformEntry> Platforms;
   std::unique_ptr<FillRecord> Fill;
+  // A size typed into its edit, which the next typed size joins.
+  bool TypedSize = false;
 
   // The slots in use when first watched, while the step is open.
   bool SpringsWatched = false;
@@ -231,6 +233,29 @@ void MapHistory::WatchPlatforms(const Map& map) {
   Open->PlatformsWatched = true;
   const int count = std::clamp(map.PlatformCount, 0, PlatformCapacity);
   Open->PlatformsBefore.assign(map.Platforms.begin(), map.Platforms.begin() + count);
+}
+
+// The keystrokes of one typed size ("2", then "25") make one step: a typed
+// size joins the newest step when that is a typed size too.
+void MapHistory::TypeSize(Map& map, int width, int height) {
+  EndStep(map);
+  NoteIfSaved(map);
+  const bool joins = Position > 0 && Position == Steps.size() && Steps.back()->TypedSize;
+  if (!joins) BeginStep(map);
+  map.Width = width;
+  map.Height = height;
+  if (!joins) {
+    Open->TypedSize = true;
+    EndStep(map);
+    return;
+  }
+  MapStep& last = *Steps.back();
+  last.After = MapScalars::Of(map);
+  if (!(last.Before == last.After)) return;
+  StepBytes -= last.Bytes();
+  Steps.pop_back();
+  --Position;
+  if (SavedKnown && SavedPosition > Position) SavedKnown = false;
 }
 
 std::vector<bool>* MapHistory::WatchFill(const Map& map, int layer, uint8_t oldValue,

@@ -75,6 +75,10 @@ class MapHistory {
   // first, and the fill's step is closed by the next change or EndStep.
   std::vector<bool>* WatchFill(const Map& map, int layer, uint8_t oldValue, uint8_t newValue);
 
+  // Makes a size typed into its edit the map's, without the resize rules,
+  // as a step of its own that the next typed size joins.
+  void TypeSize(Map& map, int width, int height);
+
   bool CanUndo() const { return Position > 0; }
   bool CanRedo() const { return Position < Steps.size(); }
   // Restore the map as it was before or after the step. The open step is

@@ -174,6 +174,13 @@ TEST_F(HistoryTest, UndoAndRedoGiveBackEveryKindOfStep) {
        [this] { QTest::keyClick(Panel().UDWidth, Qt::Key_Down); }},
       {"height step", [this] { TheMap().Cell(2, 20).BgTile = 2; },
        [this] { QTest::keyClick(Panel().UDHeight, Qt::Key_Down); }},
+      {"typed width", nullptr,
+       [this] {
+         auto* edit = Panel().UDWidth->findChild<QLineEdit*>();
+         edit->setFocus();
+         edit->selectAll();
+         QTest::keyClicks(edit, QStringLiteral("25"));
+       }},
       {"background", nullptr,
        [this] {
          Panel().CBBackground->setFocus();
