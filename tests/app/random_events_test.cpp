@@ -72,6 +72,7 @@ class RandomEventsTest : public LevelFilesTest {
     Seed = static_cast<unsigned>(EnvironmentNumber("ZUBO_RANDOM_SEED", DefaultSeed));
     Steps = static_cast<int>(EnvironmentNumber("ZUBO_RANDOM_STEPS", DefaultSteps));
     Random.seed(Seed + (CustomTextsOn ? 0u : 1u));
+    HistoryStart = std::make_unique<Map>(TheMap());
   }
 
   // The whole run; stops at the first broken invariant.
@@ -443,8 +444,8 @@ class RandomEventsTest : public LevelFilesTest {
     if (Chance(10)) Form->FormMouseDown();
   }
 
-  // The map at the start of the history: after New, Open or a failed load
-  // (and at start-up), while nothing can be undone.
+  // The map at the start of the history: at start-up, and after New, Open or
+  // a failed load while nothing can be undone.
   void NoteHistoryStart() {
     if (!Form->History().CanUndo() && !Form->History().StepOpen())
       HistoryStart = std::make_unique<Map>(TheMap());
