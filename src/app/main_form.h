@@ -152,7 +152,6 @@ class TMainForm : public QWidget {
   void MirrorSize(int width, int height);
   void CBBackgroundChange(int index);
   ValidationResult ValidateRecorded();
-  void PlatformToolUp(Qt::MouseButton button, int x, int y);
   // Shows the validation's messages in order; true when the map may be written.
   bool ValidateForWrite();
   // Puts lines into the memo without counting as an edit.

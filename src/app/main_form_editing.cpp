@@ -73,11 +73,10 @@ void TMainForm::DXDrawMouseMove(int x, int y) {
 
 void TMainForm::DXDrawMouseUp(Qt::MouseButton button, int x, int y) {
   Held = MouseButton::None;
-  if (Editor.ActiveTool == Tool::ToolPlatforms) PlatformToolUp(button, x, y);
-  SettleStep();
-}
-
-void TMainForm::PlatformToolUp(Qt::MouseButton button, int x, int y) {
+  if (Editor.ActiveTool != Tool::ToolPlatforms) {
+    SettleStep();
+    return;
+  }
   const CellPosition cell = PointToCell(View, x, y);
   const PaletteGeometry palette =
       PaletteGeometryFor(Tiles->DXPLA.ImageCount(), View.CellSize, View.ViewWidth);
@@ -89,6 +88,7 @@ void TMainForm::PlatformToolUp(Qt::MouseButton button, int x, int y) {
   release.SelectedIndex = Panel1->UDSel->value();
   EditHistory->WatchPlatforms(*EditedMap);
   ApplyEditResult(PlatformToolRelease(*EditedMap, Placement, release));
+  SettleStep();
 }
 
 void TMainForm::MapPress(MouseButton button, int x, int y, bool fromUser) {
