@@ -1,5 +1,6 @@
 // The map view's costs: full redraws of a 1080p surface over the full map at
-// several zooms, one refreshed cell, and loading large tile sets.
+// several zooms, one refreshed cell, loading large tile sets, and a paste
+// press with the redraw it asks for, with and without its undo step.
 
 #include <QDir>
 #include <QFile>
@@ -12,6 +13,10 @@
 
 #include "bench_main.h"
 #include "bench_map.h"
+#include "editing/cell_selection.h"
+#include "editing/history_watch.h"
+#include "editing/map_history.h"
+#include "model/editor_state.h"
 #include "model/map.h"
 #include "view/map_view.h"
 #include "view/tile_set.h"
@@ -93,6 +98,32 @@ void RefreshCellCase(benchmark::State& state) {
   }
 }
 
+// A paste of a 16 x 16 block as the window runs it: the paste, recorded or
+// not as an undo step, then the full redraw its result asks for.
+void PastePressCase(benchmark::State& state, bool recorded) {
+  Scene scene(10, 0);
+  Map& map = *scene.FullMap;
+  map.Saved = false;  // as every press leaves it
+  MapHistory history;
+  EditorState editor;
+  CellSelection selection;
+  for (int x = 1; x <= 16; ++x)
+    for (int y = 1; y <= 16; ++y) selection.Add(CellPosition{x, y});
+  CopyTilesClick(editor, selection);
+  int target = 20;
+  for (auto _ : state) {
+    if (recorded) {
+      history.BeginStep(map);
+      WatchToolPress(history, map, editor, selection, MouseButton::Left, target, target);
+    }
+    PastePress(map, editor, selection, MouseButton::Left, target, target);
+    if (recorded) history.EndStep(map);
+    scene.View.RedrawView(scene.Buffer, map, scene.Inputs);
+    benchmark::DoNotOptimize(scene.Buffer.constBits());
+    target = target == 20 ? 40 : 20;
+  }
+}
+
 // A program folder whose six image folders hold 255 images each (copies of
 // the sample images, in turn) and the primary marker.
 class LargeTileFolder {
@@ -144,6 +175,10 @@ void RegisterCases() {
   benchmark::RegisterBenchmark("RefreshCell/zoom10", RefreshCellCase)
       ->Unit(benchmark::kMicrosecond);
   benchmark::RegisterBenchmark("LoadTileSets/255PerFolder", LoadTileSetsCase)
+      ->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("PastePress/16x16/plain", PastePressCase, false)
+      ->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("PastePress/16x16/recorded", PastePressCase, true)
       ->Unit(benchmark::kMillisecond);
 }
 

@@ -22,6 +22,8 @@
 #include "app/message_boxes.h"
 #include "app/size_spin_box.h"
 #include "editing/edit_platform.h"
+#include "editing/history_watch.h"
+#include "editing/map_history.h"
 #include "editing/map_resizing.h"
 #include "model/map.h"
 #include "model/message_texts.h"
@@ -55,6 +57,7 @@ TMainForm::TMainForm(MessageBoxes& boxes, QWidget* parent, bool customTextsEnabl
       Boxes(boxes),
       EditedMap(std::make_unique<Map>()),
       Tiles(std::make_unique<TileSets>()),
+      EditHistory(std::make_unique<MapHistory>()),
       CustomTextsAtStartUp(customTextsEnabled) {
   setObjectName(QStringLiteral("MainForm"));
   setWindowTitle(QString::fromLatin1(MainFormCaption));
@@ -100,6 +103,7 @@ void TMainForm::ConnectControls() {
   ConnectFiles();
   ConnectCustomTexts();
   ConnectBlocks();
+  ConnectHistory();
   Panel1->OnMouseDown = [this] { Panel1MouseDown(); };
   connect(Panel1->BHelp, &QPushButton::clicked, this, [this] { BHelpClick(); });
   // BHelp is the window's cancel button: Esc presses it.
@@ -114,11 +118,11 @@ void TMainForm::ConnectControls() {
   Panel1->UDWidth->OnChanging = [this](int proposed) { UDWidthChangingEx(proposed); };
   Panel1->UDHeight->OnChanging = [this](int proposed) { UDHeightChangingEx(proposed); };
   connect(Panel1->UDWidth, qOverload<int>(&QSpinBox::valueChanged), this,
-          [this](int value) { EditedMap->Width = value; });
+          [this](int value) { MirrorSize(value, EditedMap->Height); });
   connect(Panel1->UDHeight, qOverload<int>(&QSpinBox::valueChanged), this,
-          [this](int value) { EditedMap->Height = value; });
+          [this](int value) { MirrorSize(EditedMap->Width, value); });
   connect(Panel1->CBBackground, qOverload<int>(&QComboBox::currentIndexChanged), this,
-          [this](int index) { EditedMap->Background = std::max(index, 0); });
+          [this](int index) { CBBackgroundChange(std::max(index, 0)); });
   connect(Panel1->CBBackground, qOverload<int>(&QComboBox::activated), this,
           [this] { EditedMap->Saved = false; });
 }
@@ -258,6 +262,7 @@ void TMainForm::NewMap() {
   // The map is emptied first, so that a redraw run by the selection change
   // below already draws the empty map.
   ::NewMap(*EditedMap);
+  ClearHistory();
   // The spring or platform that was being placed has gone with the lists.
   SpringTool.SpringInProgress = false;
   Placement = PlatformStage::Idle;
@@ -309,13 +314,17 @@ void TMainForm::SetMapSize(int width, int height) {
 }
 
 void TMainForm::UDWidthChangingEx(int proposed) {
+  WatchWidthStep(*EditHistory, *EditedMap);
   ::UDWidthChangingEx(*EditedMap, Panel1->UDWidth->value(), proposed,
                       Panel1->CBRiseLeft->isChecked());
+  EditHistory->EndStep(*EditedMap);
 }
 
 void TMainForm::UDHeightChangingEx(int proposed) {
+  WatchHeightStep(*EditHistory, *EditedMap);
   ::UDHeightChangingEx(*EditedMap, Panel1->UDHeight->value(), proposed,
                        Panel1->CBRiseDown->isChecked());
+  EditHistory->EndStep(*EditedMap);
 }
 
 void TMainForm::FormMouseDown() {

@@ -16,6 +16,7 @@
 class ControlPanel;
 class FrameRecord;
 class Map;
+class MapHistory;
 class MapView;
 class MessageBoxes;
 class QKeyEvent;
@@ -24,6 +25,7 @@ class TDrawSurface;
 class TEditPlatform;
 struct EditResult;
 struct TileSets;
+struct ValidationResult;
 struct ViewInputs;
 
 // The main window: the drawing surface above the control panel. It owns the
@@ -58,6 +60,7 @@ class TMainForm : public QWidget {
   PlatformStage PlacementStage() const { return Placement; }
   ScrollDirection Scrolling() const { return Direction; }
   const CellSelection& Selection() const { return Cells; }
+  const MapHistory& History() const { return *EditHistory; }
 
   // The folder level files belong to, with a trailing "/": the executable's
   // folder unless set otherwise.
@@ -119,6 +122,11 @@ class TMainForm : public QWidget {
   void UDWidthChangingEx(int proposed);
   void UDHeightChangingEx(int proposed);
 
+  // Undo and redo of the changes to the map (Ctrl+Z; Ctrl+Y, Ctrl+Shift+Z).
+  // Undo first ends a spring or platform being placed.
+  void EditUndo();
+  void EditRedo();
+
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
@@ -134,6 +142,19 @@ class TMainForm : public QWidget {
   void ConnectFiles();
   void ConnectCustomTexts();
   void ConnectBlocks();
+  void ConnectHistory();
+  // The steps of the history: a press begins or continues one; a release,
+  // the end of a placement and the other changes close it.
+  void BeginStroke();
+  void SettleStep();
+  bool PlacementInProgress() const;
+  bool EndPlacement();
+  void ShowRestoredStep();
+  void ClearHistory();
+  // A size typed into its edit, and a background chosen or set.
+  void MirrorSize(int width, int height);
+  void CBBackgroundChange(int index);
+  ValidationResult ValidateRecorded();
   // Shows the validation's messages in order; true when the map may be written.
   bool ValidateForWrite();
   // Puts lines into the memo without counting as an edit.
@@ -175,6 +196,7 @@ class TMainForm : public QWidget {
   std::unique_ptr<TileSets> Tiles;
   std::unique_ptr<MapView> MapDrawing;
   std::unique_ptr<FrameRecord> LastFrame;
+  std::unique_ptr<MapHistory> EditHistory;
   EditorState Editor;
   ViewGeometry View;
   bool CustomTextsSwitch = false;

@@ -11,6 +11,8 @@
 #include "app/main_form.h"
 #include "editing/edit_platform.h"
 #include "editing/edit_result.h"
+#include "editing/history_watch.h"
+#include "editing/map_history.h"
 #include "editing/point_to_cell.h"
 #include "editing/tile_tool.h"
 #include "model/map.h"
@@ -72,7 +74,10 @@ void TMainForm::DXDrawMouseMove(int x, int y) {
 void TMainForm::DXDrawMouseUp(Qt::MouseButton button, int x, int y) {
   Held = MouseButton::None;
   SpringRelease(SpringTool);
-  if (Editor.ActiveTool != Tool::ToolPlatforms) return;
+  if (Editor.ActiveTool != Tool::ToolPlatforms) {
+    SettleStep();
+    return;
+  }
   const CellPosition cell = PointToCell(View, x, y);
   const PaletteGeometry palette =
       PaletteGeometryFor(Tiles->DXPLA.ImageCount(), View.CellSize, View.ViewWidth);
@@ -82,12 +87,15 @@ void TMainForm::DXDrawMouseUp(Qt::MouseButton button, int x, int y) {
   release.Y = cell.Y;
   release.OnPalette = OnPalette(palette, View.ViewWidth, x, y);
   release.SelectedIndex = Panel1->UDSel->value();
+  EditHistory->WatchPlatforms(*EditedMap);
   ApplyEditResult(PlatformToolRelease(*EditedMap, Placement, release));
+  SettleStep();
 }
 
 void TMainForm::MapPress(MouseButton button, int x, int y, bool fromUser) {
   if (fromUser) FocusWindow();
   if (button == MouseButton::None || PalettePress(x, y)) return;
+  BeginStroke();
   Held = button;
   EditedMap->Saved = false;
   const CellPosition cell = PointToCell(View, x, y);
@@ -108,10 +116,11 @@ bool TMainForm::PalettePress(int x, int y) {
 
 EditResult TMainForm::ToolPress(MouseButton button, int x, int y) {
   Map& map = *EditedMap;
+  std::vector<bool>* filled = WatchToolPress(*EditHistory, map, Editor, Cells, button, x, y);
   switch (Editor.ActiveTool) {
     case Tool::ToolPlaceTile:
     case Tool::ToolTexts:
-      return PlaceTilePress(map, Editor.ActiveLayer, Editor.SelectedIndex, button, x, y);
+      return PlaceTilePress(map, Editor.ActiveLayer, Editor.SelectedIndex, button, x, y, filled);
     case Tool::ToolSprings:
       if (button == MouseButton::Left)
         return SpringLeftPress(map, SpringTool, View, Editor.SelectedIndex, Pointer.x(),
@@ -156,6 +165,7 @@ void TMainForm::RefreshCell(int x, int y) {
 void TMainForm::RunPlatformDialog() {
   CreateEditPlatform();
   if (EditPlatformDialog->exec() != QDialog::Accepted) return;
+  EditHistory->WatchPlatforms(*EditedMap);
   PlatformPropertiesChosen(*EditedMap, Placement, EditPlatformDialog->ChosenSwitchType(),
                            EditPlatformDialog->ChosenSpeed());
 }

@@ -108,6 +108,7 @@ void TMainForm::LoadLevelFile() {
   SetCustomTextsMemo(record->CustomTexts);
   UpdateTileCounters();
   EditedMap->Saved = !mended;
+  ClearHistory();
 }
 
 // Save runs whether or not the map has unsaved changes.
@@ -142,7 +143,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 bool TMainForm::ValidateForWrite() {
-  const ValidationResult result = ValidateMap(*EditedMap, CustomTextsSwitch);
+  const ValidationResult result = ValidateRecorded();
   for (const std::string& message : result.Messages)
     Boxes.ShowMessage(QString::fromStdString(message));
   return result.Passed;

@@ -10,6 +10,7 @@
 #include "app/control_panel.h"
 #include "app/custom_texts.h"
 #include "app/main_form.h"
+#include "editing/map_history.h"
 #include "model/map.h"
 
 void TMainForm::ConnectCustomTexts() {
@@ -23,6 +24,7 @@ void TMainForm::ConnectCustomTexts() {
 
 // An edit of the texts is an edit of the map.
 void TMainForm::MCustomTextsChange() {
+  EditHistory->NoteTextsChange(*EditedMap);
   EditedMap->CustomTexts = CustomTextLines(*Panel1->MCustomTexts);
   EditedMap->Saved = false;
 }

@@ -46,6 +46,12 @@ EditResult SelectionPress(const Map& map, CellSelection& selection, int x, int y
   return EditResult::Redraw();
 }
 
+CellPosition PasteTarget(const CellSelection& selection, int i, int x, int y) {
+  const CellPosition& anchor = selection.Cells()[selection.PasteAnchor()];
+  const CellPosition& cell = selection.Cells()[i];
+  return CellPosition{cell.X + x - anchor.X, cell.Y + y - anchor.Y};
+}
+
 EditResult PastePress(Map& map, EditorState& state, const CellSelection& selection,
                       MouseButton button, int x, int y) {
   if (!map.InUse(x, y)) return {};
@@ -62,16 +68,14 @@ EditResult PastePress(Map& map, EditorState& state, const CellSelection& selecti
   const std::vector<CellPosition>& cells = selection.Cells();
   if (cells.empty()) return EditResult::Redraw();
   assert(selection.PasteAnchor() < selection.Count());
-  const CellPosition anchor = cells[selection.PasteAnchor()];
 
   std::vector<MapCell> sources;
   sources.reserve(cells.size());
   for (const CellPosition& cell : cells) sources.push_back(map.Cell(cell.X, cell.Y));
 
-  for (std::size_t i = 0; i < cells.size(); ++i) {
-    const int targetX = cells[i].X + x - anchor.X;
-    const int targetY = cells[i].Y + y - anchor.Y;
-    if (map.InUse(targetX, targetY)) map.Cell(targetX, targetY) = sources[i];
+  for (int i = 0; i < selection.Count(); ++i) {
+    const CellPosition target = PasteTarget(selection, i, x, y);
+    if (map.InUse(target.X, target.Y)) map.Cell(target.X, target.Y) = sources[i];
   }
   return EditResult::Redraw();
 }

@@ -53,6 +53,10 @@ void CopyTilesClick(EditorState& state, CellSelection& selection);
 // needs no redraw.
 EditResult SelectionPress(const Map& map, CellSelection& selection, int x, int y);
 
+// The cell that a paste at (x, y) copies entry i of the selection to: the
+// anchor lands on (x, y). It may lie off the map.
+CellPosition PasteTarget(const CellSelection& selection, int i, int x, int y);
+
 // A press of the paste tool on cell (x, y). The right button goes back to
 // ToolPlaceTile (keeping ActiveLayer) and needs no redraw. The left and
 // middle buttons copy all six layers of every selected cell so that the

@@ -1,5 +1,6 @@
 #include "editing/flood_fill.h"
 
+#include <utility>
 #include <vector>
 
 #include "editing/point_to_cell.h"
@@ -16,6 +17,7 @@ class VisitedCells {
  public:
   bool Contains(CellPosition cell) const { return Marks[Index(cell)]; }
   void Add(CellPosition cell) { Marks[Index(cell)] = true; }
+  std::vector<bool> Take() { return std::move(Marks); }
 
  private:
   static int Index(CellPosition cell) { return (cell.X - 1) * GridSize + (cell.Y - 1); }
@@ -24,7 +26,8 @@ class VisitedCells {
 
 }  // namespace
 
-int FloodFill(Map& map, int layer, uint8_t oldValue, int newValue, int x, int y) {
+int FloodFill(Map& map, int layer, uint8_t oldValue, int newValue, int x, int y,
+              std::vector<bool>* filled) {
   const auto newByte = static_cast<uint8_t>(newValue);
   if (!IsTileLayer(layer) || oldValue == newByte || !map.InUse(x, y) ||
       map.Cell(x, y).LayerByte(layer) != oldValue)
@@ -49,5 +52,7 @@ int FloodFill(Map& map, int layer, uint8_t oldValue, int newValue, int x, int y)
       pending.push_back(next);
     }
   }
+  // Every cell put on the work list was filled.
+  if (filled) *filled = visited.Take();
   return changed;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 class Map;
 
@@ -12,5 +13,8 @@ class Map;
 // the pressed cell does not hold oldValue, the cell is off the map or the
 // layer is not a tile layer. Pending cells are kept in a work list, so a
 // region of any size fills completely. Returns the number of cells changed.
-// Leaves Saved, the counters and the view to the caller.
-int FloodFill(Map& map, int layer, uint8_t oldValue, int newValue, int x, int y);
+// Leaves Saved, the counters and the view to the caller. When filled is
+// given and cells change, it receives the marks of the filled cells by
+// storage index ((x - 1) * 256 + y - 1).
+int FloodFill(Map& map, int layer, uint8_t oldValue, int newValue, int x, int y,
+              std::vector<bool>* filled = nullptr);

@@ -22,8 +22,8 @@ EditResult RefreshOf(int layer, int x, int y) {
 
 }  // namespace
 
-EditResult PlaceTilePress(Map& map, int layer, int selectedIndex, MouseButton button, int x,
-                          int y) {
+EditResult PlaceTilePress(Map& map, int layer, int selectedIndex, MouseButton button, int x, int y,
+                          std::vector<bool>* filled) {
   if (!map.InUse(x, y)) return {};
   uint8_t& value = map.Cell(x, y).LayerByte(layer);
   switch (button) {
@@ -39,7 +39,7 @@ EditResult PlaceTilePress(Map& map, int layer, int selectedIndex, MouseButton bu
         map.PrimaryCharX = -1;
       return RefreshOf(layer, x, y);
     case MouseButton::Middle:
-      FloodFill(map, layer, value, selectedIndex, x, y);
+      FloodFill(map, layer, value, selectedIndex, x, y, filled);
       return EditResult::Redraw();
     case MouseButton::None:
       break;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "editing/edit_result.h"
 #include "editing/mouse_button.h"
 
@@ -9,8 +11,10 @@ class Map;
 // markers on layer 5) on cell (x, y). Left writes the low 8 bits of
 // selectedIndex into the layer's byte, right erases it (and drops the primary
 // char when its char is erased), middle flood-fills a tile layer. A cell off
-// the map changes nothing and needs no redraw. Saved is the caller's.
-EditResult PlaceTilePress(Map& map, int layer, int selectedIndex, MouseButton button, int x, int y);
+// the map changes nothing and needs no redraw. Saved is the caller's. A fill
+// puts the marks of the cells it changed into filled, when given.
+EditResult PlaceTilePress(Map& map, int layer, int selectedIndex, MouseButton button, int x, int y,
+                          std::vector<bool>* filled = nullptr);
 
 // A press of the primary char picker on cell (x, y), with any button: a cell
 // holding Zubo becomes the primary char, any other cell leaves none chosen.

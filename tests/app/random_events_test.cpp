@@ -1,6 +1,8 @@
-// Drives the real main window with a seeded random stream of user actions and
-// checks the map's invariants after every step, and now and then that a save
-// and reload of a map that passes validation gives the same map.
+// Drives the real main window with a seeded random stream of user actions,
+// undo and redo keys among them, and checks the map's invariants after every
+// step; now and then that a save and reload of a map that passes validation
+// gives the same map, and that undoing everything since the last New or Open
+// gives back the map of that moment, and redoing it all the map again.
 //
 // The default run is short. A longer one with any seed:
 //   ZUBO_RANDOM_SEED=7 ZUBO_RANDOM_STEPS=100000 app_tests --gtest_filter='RandomEvents*'
@@ -30,6 +32,7 @@
 #include "app/arrow_button.h"
 #include "app/custom_texts.h"
 #include "app/size_spin_box.h"
+#include "editing/map_history.h"
 #include "level_files_fixture.h"
 #include "levelfile/level_reader.h"
 #include "levelfile/validation.h"
@@ -42,6 +45,8 @@ constexpr unsigned DefaultSeed = 20240611;
 constexpr int DefaultSteps = 1500;
 // Steps between two save-and-reload checks of a copy of the map.
 constexpr int RoundTripPeriod = 25;
+// Steps between two checks that undo everything and redo it again.
+constexpr int UndoAllPeriod = 40;
 // The actions shown when a check fails.
 constexpr size_t ActionHistory = 40;
 
@@ -68,6 +73,7 @@ class RandomEventsTest : public LevelFilesTest {
     Seed = static_cast<unsigned>(EnvironmentNumber("ZUBO_RANDOM_SEED", DefaultSeed));
     Steps = static_cast<int>(EnvironmentNumber("ZUBO_RANDOM_STEPS", DefaultSteps));
     Random.seed(Seed + (CustomTextsOn ? 0u : 1u));
+    HistoryStart = std::make_unique<Map>(TheMap());
   }
 
   // The whole run; stops at the first broken invariant.
@@ -76,15 +82,19 @@ class RandomEventsTest : public LevelFilesTest {
     clock.start();
     for (Step = 1; Step <= Steps; ++Step) {
       RandomAction();
+      NoteHistoryStart();
       std::string broken = CheckInvariants();
       if (broken.empty() && Step % RoundTripPeriod == 0) broken = CheckRoundTrip();
+      if (broken.empty() && Step % UndoAllPeriod == 0) broken = CheckUndoAll();
       if (!broken.empty()) {
         Fail(broken);
         return;
       }
     }
-    std::printf("[ random ] seed %u, %d steps in %.1f s, %d round trips, %d reloads\n", Seed, Steps,
-                clock.elapsed() / 1000.0, RoundTrips, Reloads);
+    std::printf(
+        "[ random ] seed %u, %d steps in %.1f s, %d round trips, %d reloads, %d undo-all "
+        "checks over %d steps\n",
+        Seed, Steps, clock.elapsed() / 1000.0, RoundTrips, Reloads, UndoAlls, UndoneSteps);
   }
 
  private:
@@ -198,7 +208,19 @@ class RandomEventsTest : public LevelFilesTest {
   // Keys go to whatever holds the focus, as the keyboard's do.
   void KeyAction() {
     QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : Form.get();
-    const int kind = Below(10);
+    const int kind = Below(14);
+    if (kind >= 10) {
+      const bool undo = kind < 12;
+      const int presses = Between(1, 3);
+      Note(std::string(undo         ? "Ctrl+Z"
+                       : kind == 12 ? "Ctrl+Y"
+                                    : "Ctrl+Shift+Z") +
+           " x" + std::to_string(presses));
+      for (int i = 0; i < presses; ++i)
+        QTest::keyClick(target, kind == 12 ? Qt::Key_Y : Qt::Key_Z,
+                        kind == 13 ? Qt::ControlModifier | Qt::ShiftModifier : Qt::ControlModifier);
+      return;
+    }
     if (kind < 4) {
       const auto key = static_cast<Qt::Key>(Qt::Key_0 + Below(10));
       Note("key " + std::to_string(key - Qt::Key_0));
@@ -491,6 +513,48 @@ class RandomEventsTest : public LevelFilesTest {
     return {};
   }
 
+  // The map at the start of the history: at start-up, and after New, Open or
+  // a failed load while nothing can be undone.
+  void NoteHistoryStart() {
+    if (!Form->History().CanUndo() && !Form->History().StepOpen())
+      HistoryStart = std::make_unique<Map>(TheMap());
+  }
+
+  // Ctrl+Z, Ctrl+Y or Ctrl+Shift+Z at the window until nothing more is done.
+  bool PressUntil(Qt::Key key, Qt::KeyboardModifiers modifiers, bool (MapHistory::*more)() const) {
+    const std::size_t limit = Form->History().StepCount() + 2;
+    for (std::size_t i = 0; (Form->History().*more)() && i < limit; ++i) {
+      QTest::keyClick(Form.get(), key, modifiers);
+      ++UndoneSteps;
+    }
+    return !(Form->History().*more)();
+  }
+
+  // Undoing everything gives back the map at the start of the history;
+  // redoing everything the map before.
+  std::string CheckUndoAll() {
+    // The offscreen platform can leave the closed platform dialog the active
+    // window; a click on the window makes it active on a desktop.
+    if (QApplication::activeWindow() != Form.get()) QApplication::setActiveWindow(Form.get());
+    if (QApplication::activeWindow() != Form.get()) return "the window did not become active";
+    Form->FormMouseDown();
+    // The first Ctrl+Z may end a placement rather than undo a step.
+    QTest::keyClick(Form.get(), Qt::Key_Z, Qt::ControlModifier);
+    if (!PressUntil(Qt::Key_Y, Qt::ControlModifier, &MapHistory::CanRedo))
+      return "Ctrl+Y did not redo every step";
+    const auto top = std::make_unique<Map>(TheMap());
+    if (!PressUntil(Qt::Key_Z, Qt::ControlModifier, &MapHistory::CanUndo))
+      return "Ctrl+Z did not undo every step";
+    std::string failure = CompareRestored(*HistoryStart, TheMap());
+    if (!failure.empty()) return "undoing everything since the last New or Open: " + failure;
+    if (!PressUntil(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, &MapHistory::CanRedo))
+      return "Ctrl+Shift+Z did not redo every step";
+    failure = CompareRestored(*top, TheMap());
+    if (!failure.empty()) return "redoing everything: " + failure;
+    ++UndoAlls;
+    return {};
+  }
+
   std::string CheckInvariants() {
     if (!Pending.empty()) return std::exchange(Pending, std::string());
     if (std::string broken = ModeFailure(); !broken.empty()) return broken;
@@ -553,6 +617,9 @@ class RandomEventsTest : public LevelFilesTest {
   int Step = 0;
   int RoundTrips = 0;
   int Reloads = 0;
+  int UndoAlls = 0;
+  int UndoneSteps = 0;
+  std::unique_ptr<Map> HistoryStart;
   std::deque<std::string> History;
   // A failure found inside an action, reported by the next check.
   std::string Pending;

@@ -33,3 +33,8 @@ std::string MapInvariantFailure(const Map& map, const WindowState& window);
 // the primary char (or, without one, the first char it lists), the lists and
 // the custom texts that count, each cut to what the file holds.
 std::string CompareReloaded(const Map& written, const Map& read);
+
+// The first difference between a map and the one undo or redo should have
+// given back, or an empty string: every cell of the storage, the size,
+// background, primary char, and the springs and platforms in use.
+std::string CompareRestored(const Map& expected, const Map& actual);

@@ -1,0 +1,340 @@
+#include "editing/map_history.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "model/map.h"
+
+namespace {
+
+// A cell by its storage index, holding the content the map does not hold:
+// the content before the step while it is done, after it while it is undone.
+// Undo and redo both swap it with the map's cell.
+struct CellEntry {
+  uint16_t Index = 0;
+  MapCell Other;
+};
+
+static_assert(sizeof(CellEntry) == 8, "a recorded cell takes eight bytes");
+
+// A spring slot's points in use, kind and count; swapped like a cell.
+struct SpringEntry {
+  int32_t Slot = 0;
+  int32_t Kind = 0;
+  std::vector<SpringPoint> Points;
+};
+
+struct PlatformEntry {
+  int32_t Slot = 0;
+  Platform Other;
+};
+
+// The cells a flood fill changed on one layer, marked by storage index.
+struct FillRecord {
+  int Layer = 0;
+  uint8_t OldValue = 0;
+  uint8_t NewValue = 0;
+  std::vector<bool> Marks;
+};
+
+int StorageIndex(int x, int y) {
+  return (x - 1) * GridSize + (y - 1);
+}
+
+SpringEntry SpringOf(const Spring& spring, int slot) {
+  const int count = std::clamp(spring.PointCount, 0, SpringPointCapacity);
+  return SpringEntry{slot, spring.Kind, {spring.Points.begin(), spring.Points.begin() + count}};
+}
+
+bool SameSpring(const SpringEntry& entry, const Spring& spring) {
+  return entry.Kind == spring.Kind && static_cast<int>(entry.Points.size()) == spring.PointCount &&
+         std::equal(entry.Points.begin(), entry.Points.end(), spring.Points.begin());
+}
+
+void Swap(SpringEntry& entry, Spring& spring) {
+  SpringEntry held = SpringOf(spring, entry.Slot);
+  spring.Kind = entry.Kind;
+  spring.PointCount = static_cast<int32_t>(entry.Points.size());
+  std::copy(entry.Points.begin(), entry.Points.end(), spring.Points.begin());
+  entry = std::move(held);
+}
+
+}  // namespace
+
+// One step, and while it is open what it watches.
+struct MapStep {
+  MapScalars Before;
+  MapScalars After;
+  std::vector<CellEntry> Cells;
+  std::vector<SpringEntry> Springs;
+  std::vector<PlatformEntry> Platforms;
+  std::unique_ptr<FillRecord> Fill;
+  // A size typed into its edit, which the next typed size joins.
+  bool TypedSize = false;
+
+  // The slots in use when first watched, while the step is open.
+  bool SpringsWatched = false;
+  bool PlatformsWatched = false;
+  std::vector<SpringEntry> SpringsBefore;
+  std::vector<Platform> PlatformsBefore;
+
+  bool Empty() const {
+    return Cells.empty() && Springs.empty() && Platforms.empty() && !Fill && Before == After;
+  }
+
+  std::size_t Bytes() const {
+    std::size_t bytes = sizeof(MapStep) + Cells.capacity() * sizeof(CellEntry) +
+                        Platforms.capacity() * sizeof(PlatformEntry);
+    for (const SpringEntry& entry : Springs)
+      bytes += sizeof(SpringEntry) + entry.Points.capacity() * sizeof(SpringPoint);
+    if (Fill) bytes += sizeof(FillRecord) + Fill->Marks.capacity() / 8;
+    return bytes;
+  }
+
+  // Keeps each cell once, as first watched, and only the cells that changed.
+  void CloseCells(const Map& map) {
+    const auto byIndex = [](const CellEntry& a, const CellEntry& b) { return a.Index < b.Index; };
+    if (!std::is_sorted(Cells.begin(), Cells.end(), byIndex))
+      std::stable_sort(Cells.begin(), Cells.end(), byIndex);
+    Cells.erase(
+        std::unique(Cells.begin(), Cells.end(),
+                    [](const CellEntry& a, const CellEntry& b) { return a.Index == b.Index; }),
+        Cells.end());
+    Cells.erase(std::remove_if(Cells.begin(), Cells.end(),
+                               [&map](const CellEntry& entry) {
+                                 return map.Cells[entry.Index] == entry.Other;
+                               }),
+                Cells.end());
+    Cells.shrink_to_fit();
+  }
+
+  // A slot that was in use changed when its content differs; slots taken
+  // into use need nothing, since the count restores them.
+  void CloseLists(const Map& map) {
+    for (SpringEntry& before : SpringsBefore)
+      if (!SameSpring(before, map.Springs[before.Slot])) Springs.push_back(std::move(before));
+    for (int slot = 0; slot < static_cast<int>(PlatformsBefore.size()); ++slot)
+      if (!(PlatformsBefore[slot] == map.Platforms[slot]))
+        Platforms.push_back(PlatformEntry{slot, PlatformsBefore[slot]});
+    SpringsBefore = {};
+    PlatformsBefore = {};
+    Springs.shrink_to_fit();
+    Platforms.shrink_to_fit();
+  }
+
+  // Undoes (undo) or redoes the step on a map that is as the step left it
+  // (or as it found it).
+  void Apply(Map& map, bool undo) {
+    for (CellEntry& entry : Cells) std::swap(map.Cells[entry.Index], entry.Other);
+    if (Fill) {
+      const uint8_t value = undo ? Fill->OldValue : Fill->NewValue;
+      for (std::size_t i = 0; i < Fill->Marks.size(); ++i)
+        if (Fill->Marks[i]) map.Cells[i].LayerByte(Fill->Layer) = value;
+    }
+    for (SpringEntry& entry : Springs) Swap(entry, map.Springs[entry.Slot]);
+    for (PlatformEntry& entry : Platforms) std::swap(map.Platforms[entry.Slot], entry.Other);
+    (undo ? Before : After).StoreIn(map);
+  }
+};
+
+MapScalars MapScalars::Of(const Map& map) {
+  return MapScalars{map.Width,        map.Height,      map.Background,   map.PrimaryCharX,
+                    map.PrimaryCharY, map.SpringCount, map.PlatformCount};
+}
+
+void MapScalars::StoreIn(Map& map) const {
+  map.Width = Width;
+  map.Height = Height;
+  map.Background = Background;
+  map.PrimaryCharX = PrimaryCharX;
+  map.PrimaryCharY = PrimaryCharY;
+  map.SpringCount = SpringCount;
+  map.PlatformCount = PlatformCount;
+}
+
+bool operator==(const MapScalars& a, const MapScalars& b) {
+  return a.Width == b.Width && a.Height == b.Height && a.Background == b.Background &&
+         a.PrimaryCharX == b.PrimaryCharX && a.PrimaryCharY == b.PrimaryCharY &&
+         a.SpringCount == b.SpringCount && a.PlatformCount == b.PlatformCount;
+}
+
+MapHistory::MapHistory(std::size_t byteLimit) : ByteLimit(byteLimit) {}
+
+MapHistory::~MapHistory() = default;
+
+void MapHistory::BeginStep(const Map& map) {
+  NoteIfSaved(map);
+  if (Open) return;
+  Open = std::make_unique<MapStep>();
+  Open->Before = MapScalars::Of(map);
+}
+
+bool MapHistory::EndStep(const Map& map) {
+  if (!Open) return false;
+  std::unique_ptr<MapStep> step = std::move(Open);
+  step->After = MapScalars::Of(map);
+  step->CloseCells(map);
+  step->CloseLists(map);
+  if (step->Empty()) return false;
+  Push(std::move(step));
+  return true;
+}
+
+void MapHistory::WatchCell(const Map& map, int x, int y) {
+  if (!Map::InStorage(x, y)) return;
+  if (Open && Open->Fill) EndStep(map);
+  BeginStep(map);
+  const int index = StorageIndex(x, y);
+  Open->Cells.push_back(CellEntry{static_cast<uint16_t>(index), map.Cells[index]});
+}
+
+void MapHistory::WatchCells(const Map& map, int x1, int x2, int y1, int y2) {
+  x1 = std::max(x1, 1);
+  y1 = std::max(y1, 1);
+  x2 = std::min(x2, GridSize);
+  y2 = std::min(y2, GridSize);
+  if (x1 > x2 || y1 > y2) return;
+  WatchCell(map, x1, y1);
+  std::vector<CellEntry>& cells = Open->Cells;
+  cells.reserve(cells.size() + static_cast<std::size_t>(x2 - x1 + 1) * (y2 - y1 + 1));
+  for (int x = x1; x <= x2; ++x) {
+    for (int y = y1; y <= y2; ++y) {
+      const int index = StorageIndex(x, y);
+      cells.push_back(CellEntry{static_cast<uint16_t>(index), map.Cells[index]});
+    }
+  }
+}
+
+void MapHistory::WatchCells(const Map& map, const std::vector<CellPosition>& cells) {
+  if (cells.empty()) return;
+  WatchCell(map, cells.front().X, cells.front().Y);
+  std::vector<CellEntry>& entries = Open->Cells;
+  entries.reserve(entries.size() + cells.size());
+  for (const CellPosition& cell : cells) {
+    if (!Map::InStorage(cell.X, cell.Y)) continue;
+    const int index = StorageIndex(cell.X, cell.Y);
+    entries.push_back(CellEntry{static_cast<uint16_t>(index), map.Cells[index]});
+  }
+}
+
+void MapHistory::WatchSprings(const Map& map) {
+  if (Open && Open->Fill) EndStep(map);
+  BeginStep(map);
+  if (Open->SpringsWatched) return;
+  Open->SpringsWatched = true;
+  for (int slot = 0; slot < std::clamp(map.SpringCount, 0, SpringCapacity); ++slot)
+    Open->SpringsBefore.push_back(SpringOf(map.Springs[slot], slot));
+}
+
+void MapHistory::WatchPlatforms(const Map& map) {
+  if (Open && Open->Fill) EndStep(map);
+  BeginStep(map);
+  if (Open->PlatformsWatched) return;
+  Open->PlatformsWatched = true;
+  const int count = std::clamp(map.PlatformCount, 0, PlatformCapacity);
+  Open->PlatformsBefore.assign(map.Platforms.begin(), map.Platforms.begin() + count);
+}
+
+// The keystrokes of one typed size ("2", then "25") make one step: a typed
+// size joins the newest step when that is a typed size too.
+void MapHistory::TypeSize(Map& map, int width, int height) {
+  EndStep(map);
+  NoteIfSaved(map);
+  const bool joins = Position > 0 && Position == Steps.size() && Steps.back()->TypedSize;
+  if (!joins) BeginStep(map);
+  map.Width = width;
+  map.Height = height;
+  if (!joins) {
+    Open->TypedSize = true;
+    EndStep(map);
+    return;
+  }
+  MapStep& last = *Steps.back();
+  last.After = MapScalars::Of(map);
+  if (!(last.Before == last.After)) return;
+  StepBytes -= last.Bytes();
+  Steps.pop_back();
+  --Position;
+  if (SavedKnown && SavedPosition > Position) SavedKnown = false;
+}
+
+std::vector<bool>* MapHistory::WatchFill(const Map& map, int layer, uint8_t oldValue,
+                                         uint8_t newValue) {
+  EndStep(map);
+  BeginStep(map);
+  Open->Fill = std::make_unique<FillRecord>();
+  Open->Fill->Layer = layer;
+  Open->Fill->OldValue = oldValue;
+  Open->Fill->NewValue = newValue;
+  return &Open->Fill->Marks;
+}
+
+bool MapHistory::Undo(Map& map) {
+  NoteIfSaved(map);
+  EndStep(map);
+  if (!CanUndo()) return false;
+  --Position;
+  Steps[Position]->Apply(map, true);
+  return true;
+}
+
+bool MapHistory::Redo(Map& map) {
+  NoteIfSaved(map);
+  EndStep(map);
+  if (!CanRedo()) return false;
+  Steps[Position]->Apply(map, false);
+  ++Position;
+  return true;
+}
+
+void MapHistory::NoteTextsChange(const Map& map) {
+  NoteIfSaved(map);
+}
+
+bool MapHistory::AtSavedState(const Map& map) const {
+  return SavedKnown && !Open && SavedPosition == Position && map.CustomTexts == SavedTexts;
+}
+
+void MapHistory::Clear() {
+  Steps.clear();
+  Position = 0;
+  StepBytes = 0;
+  Open.reset();
+  SavedKnown = false;
+  SavedTexts.clear();
+}
+
+// A map marked Saved between steps is at the saved position. Saved in the
+// middle of a step, it is at no position the history can return to.
+void MapHistory::NoteIfSaved(const Map& map) {
+  if (!map.Saved) return;
+  if (Open)
+    SavedKnown = false;
+  else
+    NoteSaved(map);
+}
+
+void MapHistory::NoteSaved(const Map& map) {
+  if (SavedKnown && SavedPosition == Position && SavedTexts == map.CustomTexts) return;
+  SavedKnown = true;
+  SavedPosition = Position;
+  SavedTexts = map.CustomTexts;
+}
+
+void MapHistory::Push(std::unique_ptr<MapStep> step) {
+  while (Steps.size() > Position) {
+    StepBytes -= Steps.back()->Bytes();
+    Steps.pop_back();
+  }
+  if (SavedKnown && SavedPosition > Position) SavedKnown = false;
+  StepBytes += step->Bytes();
+  Steps.push_back(std::move(step));
+  ++Position;
+  while (StepBytes > ByteLimit && Steps.size() > 1) {
+    StepBytes -= Steps.front()->Bytes();
+    Steps.pop_front();
+    --Position;
+    if (SavedKnown && SavedPosition == 0) SavedKnown = false;
+    if (SavedKnown) --SavedPosition;
+  }
+}
