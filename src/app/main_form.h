@@ -4,11 +4,14 @@
 #include <QString>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 #include "app/camera.h"
+#include "app/wheel_navigation.h"
 #include "editing/cell_selection.h"
 #include "editing/mouse_button.h"
 #include "editing/platform_tool.h"
+#include "editing/point_to_cell.h"
 #include "editing/spring_tool.h"
 #include "model/editor_state.h"
 #include "view/view_geometry.h"
@@ -100,6 +103,8 @@ class TMainForm : public QWidget {
   void DXDrawMouseDown(Qt::MouseButton button, int x, int y);
   void DXDrawMouseMove(int x, int y);
   void DXDrawMouseUp(Qt::MouseButton button, int x, int y);
+  // Ctrl + wheel zooms at the pointer; the wheel scrolls, sideways with Shift.
+  void DXDrawMouseWheel(int x, int y, QPoint angle, Qt::KeyboardModifiers modifiers);
   void LBModeClick();
   void BSelectPrimaryCharClick();
 
@@ -144,6 +149,9 @@ class TMainForm : public QWidget {
   // True when the press picked from the palette (or missed its entries).
   bool PalettePress(int x, int y);
   EditResult ToolPress(MouseButton button, int x, int y);
+  // A repeat of a placing tool: the press on every cell of the line from the
+  // previous pointer event's cell to this one, drawn in one flip.
+  bool StrokeRepeat(MouseButton button, CellPosition from, CellPosition to);
   void ApplyEditResult(const EditResult& result);
   void RunPlatformDialog();
   // True while a line follows the pointer: a spring being drawn, or the end
@@ -173,6 +181,11 @@ class TMainForm : public QWidget {
   SpringToolState SpringTool;
   PlatformStage Placement = PlatformStage::Idle;
   ScrollDirection Direction = ScrollDirection::None;
+  // The cell of the previous press or repeat while a button is held.
+  std::optional<CellPosition> StrokeCell;
+  WheelNotches ZoomWheel;
+  WheelNotches RowWheel;
+  WheelNotches ColumnWheel;
 
   TDrawSurface* DXDraw = nullptr;
   ControlPanel* Panel1 = nullptr;

@@ -6,9 +6,13 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
+#include <cstdlib>
+#include <utility>
+#include <vector>
 
 #include "app/control_panel.h"
 #include "app/main_form.h"
+#include "editing/cell_line.h"
 #include "editing/edit_platform.h"
 #include "editing/edit_result.h"
 #include "editing/point_to_cell.h"
@@ -42,6 +46,9 @@ void TMainForm::ConnectEditing() {
   };
   DXDraw->OnMouseMove = [this](int x, int y) { DXDrawMouseMove(x, y); };
   DXDraw->OnMouseUp = [this](Qt::MouseButton button, int x, int y) { DXDrawMouseUp(button, x, y); };
+  DXDraw->OnWheel = [this](int x, int y, QPoint angle, Qt::KeyboardModifiers modifiers) {
+    DXDrawMouseWheel(x, y, angle, modifiers);
+  };
   // The mode list acts on a click on an entry, and on a move of its selection
   // by the keyboard while it holds the focus.
   connect(Panel1->LBMode, &QListWidget::itemClicked, this, [this] { LBModeClick(); });
@@ -86,10 +93,15 @@ void TMainForm::DXDrawMouseUp(Qt::MouseButton button, int x, int y) {
 
 void TMainForm::MapPress(MouseButton button, int x, int y, bool fromUser) {
   if (fromUser) FocusWindow();
-  if (button == MouseButton::None || PalettePress(x, y)) return;
+  if (button == MouseButton::None || PalettePress(x, y)) {
+    StrokeCell.reset();
+    return;
+  }
   Held = button;
   EditedMap->Saved = false;
   const CellPosition cell = PointToCell(View, x, y);
+  const std::optional<CellPosition> previous = std::exchange(StrokeCell, cell);
+  if (!fromUser && previous && StrokeRepeat(button, *previous, cell)) return;
   if (!EditedMap->InUse(cell.X, cell.Y)) return;
   ApplyEditResult(ToolPress(button, cell.X, cell.Y));
 }
@@ -130,6 +142,38 @@ EditResult TMainForm::ToolPress(MouseButton button, int x, int y) {
       return EditResult::Redraw();
   }
   return {};
+}
+
+// A quick drag reports pointer positions several cells apart; painting,
+// erasing and text markers reach every cell in between, in order. Returns
+// false for the tools whose repeats act only where the pointer is.
+bool TMainForm::StrokeRepeat(MouseButton button, CellPosition from, CellPosition to) {
+  if (Editor.ActiveTool != Tool::ToolPlaceTile && Editor.ActiveTool != Tool::ToolTexts)
+    return false;
+  // No pointer is this far off the map: such a line would only cost time.
+  constexpr int Far = 4 * GridSize;
+  const auto near = [](CellPosition cell) {
+    return std::abs(cell.X) < Far && std::abs(cell.Y) < Far;
+  };
+  std::vector<CellPosition> cells{to};
+  if (near(from) && near(to) && !(from == to)) cells = CellLineAfter(from, to);
+  std::vector<CellPosition> refreshed;
+  bool counters = false;
+  for (const CellPosition& cell : cells) {
+    EditResult result = ToolPress(button, cell.X, cell.Y);
+    if (result.RefreshCell) refreshed.push_back(cell);
+    counters = counters || result.UpdateTileCounters;
+    result.RefreshCell = false;
+    result.UpdateTileCounters = false;
+    ApplyEditResult(result);
+  }
+  if (counters) UpdateTileCounters();
+  if (refreshed.empty() || !MapDrawing || !DXDraw->IsReady()) return true;
+  const ViewInputs inputs = CurrentViewInputs();
+  for (const CellPosition& cell : refreshed)
+    MapDrawing->RefreshCell(DXDraw->Buffer(), *EditedMap, inputs, cell.X, cell.Y);
+  DXDraw->Flip();
+  return true;
 }
 
 void TMainForm::ApplyEditResult(const EditResult& result) {
