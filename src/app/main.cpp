@@ -23,10 +23,14 @@ int main(int argc, char** argv) {
 
   QApplication application(argc, argv);
   QApplication::setApplicationName(QString::fromLatin1(ApplicationTitle));
+  // The recovery copies live in the user's folder for Zubo/Editor.
+  QApplication::setOrganizationName(QStringLiteral("Zubo"));
   QtMessageBoxes boxes;
   TMainForm mainForm(boxes, nullptr, !options.SpecialTools);
   if (!mainForm.StartUp()) return 1;
   mainForm.CreateEditPlatform();
   mainForm.show();
+  mainForm.StartAutosave(options.AutosaveSeconds);
+  mainForm.OfferRecovery();
   return QApplication::exec();
 }

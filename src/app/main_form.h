@@ -13,6 +13,7 @@
 #include "editing/platform_tool.h"
 #include "editing/point_to_cell.h"
 #include "editing/spring_tool.h"
+#include "levelfile/recovery_writer.h"
 #include "model/editor_state.h"
 #include "view/view_geometry.h"
 
@@ -116,6 +117,17 @@ class TMainForm : public QWidget {
   void FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
   void FormKeyUp(int key);
 
+  // Autosave: while the map has unsaved changes, a recovery copy every
+  // intervalSeconds (0: none) in the user's application data folder, one
+  // per program folder. Save, New, Open and a confirmed Exit remove it.
+  void StartAutosave(int intervalSeconds);
+  void AutosaveTimerTimer();
+  // At start-up: offers the copy that an editor which did not exit left behind.
+  void OfferRecovery();
+  QString RecoveryCopyPath() const;
+  RecoveryWriter* RecoveryCopy() const { return Recovery.get(); }
+  QTimer* AutosaveTimer() const { return TimerAutosave; }
+
   // The map size changes the program makes (Load, the recoveries): both
   // run the resize rules like an arrow step.
   void SetMapSize(int width, int height);
@@ -131,6 +143,8 @@ class TMainForm : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void DropRecoveryCopy();
+  void RestoreRecoveryCopy(const Map& copy, const RecoveryInfo& info);
   void ConnectEditing();
   void ConnectCamera();
   void ConnectFiles();
@@ -192,4 +206,6 @@ class TMainForm : public QWidget {
   QTimer* Timer = nullptr;
   QTimer* TimerSipky = nullptr;
   TEditPlatform* EditPlatformDialog = nullptr;
+  std::unique_ptr<RecoveryWriter> Recovery;
+  QTimer* TimerAutosave = nullptr;
 };

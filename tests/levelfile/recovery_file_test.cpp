@@ -1,0 +1,121 @@
+#include "levelfile/recovery_file.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <memory>
+
+#include "levelfile/recovery_writer.h"
+#include "model/map.h"
+
+namespace {
+
+std::unique_ptr<Map> SampleMap() {
+  auto map = std::make_unique<Map>();
+  map->Width = 40;
+  map->Cell(256, 256).TextId = 9;
+  map->SpringCount = 1;
+  map->Springs[0].Kind = 2;
+  map->Springs[0].PointCount = 1;
+  map->Springs[0].Points[0] = {-3, 70000 - 5000, Center};
+  map->PlatformCount = 2;
+  map->Platforms[1].SwitchType = KeepOneMove;
+  return map;
+}
+
+std::vector<uint8_t> FileOf(const Map& map, const RecoveryInfo& info = {}) {
+  return RecoveryFileBytes(EncodeRecoveryBody(map, map.PlatformCount, info), 1234);
+}
+
+}  // namespace
+
+TEST(RecoveryFile, KeepsTheWholeMapAndTheWindowsInfo) {
+  const std::unique_ptr<Map> map = SampleMap();
+  RecoveryInfo info;
+  info.FileName = "levels/\xc3\xbc";
+  info.CustomTexts = "a\nb\n";
+  info.Zoom = 37;
+  info.CameraX = 300;
+  const std::vector<uint8_t> bytes = FileOf(*map, info);
+  auto read = std::make_unique<Map>();
+  RecoveryInfo readInfo;
+  ASSERT_TRUE(DecodeRecoveryFile(bytes.data(), bytes.size(), *read, readInfo));
+  EXPECT_TRUE(read->Cells == map->Cells);
+  EXPECT_EQ(read->Width, 40);
+  EXPECT_EQ(read->Springs[0].Points[0], map->Springs[0].Points[0]);
+  EXPECT_EQ(read->PlatformCount, 2);
+  EXPECT_EQ(read->Platforms[1], map->Platforms[1]);
+  EXPECT_EQ(readInfo.FileName, info.FileName);
+  EXPECT_EQ(readInfo.CustomTexts, info.CustomTexts);
+  EXPECT_EQ(readInfo.Zoom, 37);
+  EXPECT_EQ(readInfo.CameraX, 300);
+  EXPECT_EQ(readInfo.SavedAt, 1234);
+  EXPECT_FALSE(read->Saved);
+}
+
+// Complete, checksummed copies that hold a value the editor cannot hold.
+TEST(RecoveryFile, RefusesValuesOutOfTheirRange) {
+  const std::function<void(Map&, RecoveryInfo&)> damages[] = {
+      [](Map& map, RecoveryInfo&) { map.Width = 0; },
+      [](Map& map, RecoveryInfo&) { map.Height = 256; },
+      [](Map& map, RecoveryInfo&) { map.Background = 3; },
+      [](Map& map, RecoveryInfo&) { map.PrimaryCharX = 1 << 20; },
+      [](Map& map, RecoveryInfo&) { map.Springs[0].Kind = -1; },
+      [](Map& map, RecoveryInfo&) { map.Springs[0].PointCount = 0; },
+      [](Map& map, RecoveryInfo&) { map.Springs[0].Points[0].Corner = CornerCount; },
+      [](Map& map, RecoveryInfo&) { map.Platforms[0].SwitchType = SwitchTypeCount; },
+      [](Map&, RecoveryInfo& info) { info.Zoom = 1; },
+      [](Map&, RecoveryInfo& info) { info.CameraY = -1; },
+  };
+  for (size_t i = 0; i < std::size(damages); ++i) {
+    const std::unique_ptr<Map> map = SampleMap();
+    RecoveryInfo info;
+    damages[i](*map, info);
+    const std::vector<uint8_t> bytes = FileOf(*map, info);
+    auto read = std::make_unique<Map>();
+    EXPECT_FALSE(DecodeRecoveryFile(bytes.data(), bytes.size(), *read, info)) << "case " << i;
+  }
+}
+
+TEST(RecoveryWriter, WritesChangedCopiesInOrderAndRemovesThem) {
+  const std::string path = (std::filesystem::temp_directory_path() /
+                            ("zubo-recovery-" + std::to_string(getpid()) + ".zrec"))
+                               .string();
+  const std::unique_ptr<Map> map = SampleMap();
+  RecoveryWriter writer(path);
+  EXPECT_TRUE(writer.Write(*map, map->PlatformCount, {}, 1));
+  EXPECT_FALSE(writer.Write(*map, map->PlatformCount, {}, 2));  // nothing new
+  map->Cell(1, 1).BgTile = 5;
+  EXPECT_TRUE(writer.Write(*map, map->PlatformCount, {}, 3));
+  writer.Wait();
+  std::ifstream file(path, std::ios::binary);
+  const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(file), {}};
+  auto read = std::make_unique<Map>();
+  RecoveryInfo info;
+  ASSERT_TRUE(DecodeRecoveryFile(bytes.data(), bytes.size(), *read, info));
+  EXPECT_EQ(read->Cell(1, 1).BgTile, 5);
+  EXPECT_EQ(info.SavedAt, 3);
+
+  writer.Remove();
+  writer.Wait();
+  EXPECT_FALSE(std::filesystem::exists(path));
+  EXPECT_TRUE(writer.Write(*map, map->PlatformCount, {}, 4));  // the same map again
+  writer.Remove();
+  writer.Wait();
+  EXPECT_FALSE(std::filesystem::exists(path));
+  EXPECT_TRUE(writer.TakeError().empty());
+}
+
+TEST(RecoveryWriter, ReportsAFailedWriteOnceAndTriesAgain) {
+  RecoveryWriter writer("/nonexistent-folder/copy.zrec");
+  const std::unique_ptr<Map> map = SampleMap();
+  EXPECT_TRUE(writer.Write(*map, 0, {}, 1));
+  writer.Wait();
+  EXPECT_FALSE(writer.TakeError().empty());
+  EXPECT_TRUE(writer.TakeError().empty());
+  EXPECT_TRUE(writer.Write(*map, 0, {}, 2));
+}
