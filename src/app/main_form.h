@@ -144,6 +144,8 @@ class TMainForm : public QWidget {
 
  private:
   void DropRecoveryCopy();
+  // A confirmed Exit: no copy is left, and none is written any more.
+  void EndAutosave();
   void RestoreRecoveryCopy(const Map& copy, const RecoveryInfo& info);
   void ConnectEditing();
   void ConnectCamera();

@@ -73,6 +73,11 @@ void TMainForm::DropRecoveryCopy() {
   if (Recovery) Recovery->Remove();
 }
 
+void TMainForm::EndAutosave() {
+  if (TimerAutosave) TimerAutosave->stop();
+  DropRecoveryCopy();
+}
+
 void TMainForm::OfferRecovery() {
   const QString path = RecoveryCopyPath();
   const FileBytes file =

@@ -143,7 +143,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  DropRecoveryCopy();
+  EndAutosave();
   event->accept();
 }
 

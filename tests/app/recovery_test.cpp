@@ -135,7 +135,11 @@ TEST_F(RecoveryTest, ExitSaveNewAndOpenRemoveTheCopyAndCancelDeletesIt) {
     const char* Name;
     std::function<void()> End;
   };
-  const Case cases[] = {{"Exit", [this] { ClickButton(Panel().BExit); }},
+  const Case cases[] = {{"Exit",
+                         [this] {
+                           ClickButton(Panel().BExit);
+                           EXPECT_FALSE(Form->AutosaveTimer()->isActive());
+                         }},
                         {"Save",
                          [this] {
                            MakeValid();
