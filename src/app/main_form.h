@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLockFile>
 #include <QPoint>
 #include <QString>
 #include <QWidget>
@@ -120,6 +121,8 @@ class TMainForm : public QWidget {
   // Autosave: while the map has unsaved changes, a recovery copy every
   // intervalSeconds (0: none) in the user's application data folder, one
   // per program folder. Save, New, Open and a confirmed Exit remove it.
+  // While another editor in the same program folder keeps the copy, this
+  // one neither writes nor offers one.
   void StartAutosave(int intervalSeconds);
   void AutosaveTimerTimer();
   // At start-up: offers the copy that an editor which did not exit left behind.
@@ -208,6 +211,7 @@ class TMainForm : public QWidget {
   QTimer* Timer = nullptr;
   QTimer* TimerSipky = nullptr;
   TEditPlatform* EditPlatformDialog = nullptr;
+  std::unique_ptr<QLockFile> RecoveryLock;
   std::unique_ptr<RecoveryWriter> Recovery;
   QTimer* TimerAutosave = nullptr;
 };

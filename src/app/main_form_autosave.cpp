@@ -43,6 +43,15 @@ QString TMainForm::RecoveryCopyPath() const {
 void TMainForm::StartAutosave(int intervalSeconds) {
   const QString path = RecoveryCopyPath();
   QDir().mkpath(QFileInfo(path).path());
+  // Held for the whole run; only the lock of a process that has gone is stale.
+  RecoveryLock = std::make_unique<QLockFile>(path + QStringLiteral(".lock"));
+  RecoveryLock->setStaleLockTime(0);
+  if (!RecoveryLock->tryLock()) {
+    std::fprintf(stderr,
+                 "zubo-editor: another editor in this program folder keeps the recovery copy; "
+                 "this one keeps none\n");
+    return;
+  }
   Recovery = std::make_unique<RecoveryWriter>(QFile::encodeName(path).toStdString());
   if (intervalSeconds <= 0) return;
   TimerAutosave = new QTimer(this);
@@ -79,6 +88,7 @@ void TMainForm::EndAutosave() {
 }
 
 void TMainForm::OfferRecovery() {
+  if (!Recovery) return;
   const QString path = RecoveryCopyPath();
   const FileBytes file =
       ReadRegularFile(QFile::encodeName(path).toStdString(), MaxRecoveryFileSize);

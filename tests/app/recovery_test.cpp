@@ -187,3 +187,18 @@ TEST_F(RecoveryTest, ADamagedCopyIsDiscardedWithAMessage) {
     EXPECT_EQ(TheMap().Cell(4, 4).BgTile, 0);
   }
 }
+
+TEST_F(RecoveryTest, ASecondEditorInTheSameFolderLeavesTheCopyToTheFirst) {
+  ClickCell(Qt::LeftButton, 4, 4);
+  Autosave();
+  FakeMessageBoxes secondBoxes;
+  TMainForm second(secondBoxes);
+  ASSERT_TRUE(second.StartUp());
+  second.SetProgramFolder(Program.path());
+  second.StartAutosave(30);
+  second.OfferRecovery();
+  EXPECT_EQ(second.RecoveryCopy(), nullptr);
+  EXPECT_EQ(second.AutosaveTimer(), nullptr);
+  EXPECT_TRUE(secondBoxes.Questions.isEmpty());
+  EXPECT_TRUE(QFile::exists(CopyPath()));
+}
