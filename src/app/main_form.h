@@ -171,6 +171,8 @@ class TMainForm : public QWidget {
   // A repeat of a placing tool: the press on every cell of the line from the
   // previous pointer event's cell to this one, drawn in one flip.
   bool StrokeRepeat(MouseButton button, CellPosition from, CellPosition to);
+  // True when the middle of the cell lies on the palette.
+  bool CellUnderPalette(CellPosition cell) const;
   void ApplyEditResult(const EditResult& result);
   void RunPlatformDialog();
   // True while a line follows the pointer: a spring being drawn, or the end

@@ -160,6 +160,9 @@ bool TMainForm::StrokeRepeat(MouseButton button, CellPosition from, CellPosition
   std::vector<CellPosition> refreshed;
   bool counters = false;
   for (const CellPosition& cell : cells) {
+    // Between two events, a line across the palette places nothing under it:
+    // the pointer would have picked there.
+    if (!(cell == to) && CellUnderPalette(cell)) continue;
     EditResult result = ToolPress(button, cell.X, cell.Y);
     if (result.RefreshCell) refreshed.push_back(cell);
     counters = counters || result.UpdateTileCounters;
@@ -174,6 +177,16 @@ bool TMainForm::StrokeRepeat(MouseButton button, CellPosition from, CellPosition
     MapDrawing->RefreshCell(DXDraw->Buffer(), *EditedMap, inputs, cell.X, cell.Y);
   DXDraw->Flip();
   return true;
+}
+
+bool TMainForm::CellUnderPalette(CellPosition cell) const {
+  const TileSet* set = PaletteTileSet(*Tiles, Editor.ActiveTool, Editor.ActiveLayer);
+  if (set == nullptr) return false;
+  const int cellSize = View.CellSize;
+  const int x = (cell.X - 1 - View.CameraX) * cellSize + cellSize / 2;
+  const int y = View.ViewHeight - (cell.Y - 1 - View.CameraY) * cellSize - cellSize / 2 - 1;
+  const PaletteGeometry palette = PaletteGeometryFor(set->ImageCount(), cellSize, View.ViewWidth);
+  return OnPalette(palette, View.ViewWidth, x, y);
 }
 
 void TMainForm::ApplyEditResult(const EditResult& result) {

@@ -60,3 +60,42 @@ TEST_F(EditingTest, AQuickDragPlacesOrErasesEveryCellBetweenPointerEvents) {
     EXPECT_EQ(TheMap().Cell(2, 2).LayerByte(c.Layer), 0) << "mode " << c.Mode;
   }
 }
+
+namespace {
+
+// Twenty background images: a palette four cells wide and five high.
+class TallPaletteTest : public EditingTest {
+ protected:
+  void SetUp() override {
+    for (int i = TileFolder::BackgroundCount; i < 20; ++i)
+      ASSERT_TRUE(Tiles.WriteImage(QStringLiteral("img_bg/%1.png").arg(i)));
+    EditingTest::SetUp();
+  }
+};
+
+}  // namespace
+
+TEST_F(TallPaletteTest, AQuickDragAcrossThePalettePlacesNothingUnderIt) {
+  Form->SetMapSize(255, 255);
+  Form->Geometry().CameraY = 100;
+  const int cellSize = View().CellSize;
+  const int paletteLeft = View().ViewWidth - 4 * cellSize - 2;
+  const int paletteBottom = 5 * cellSize + 3;
+  const QPoint start(View().ViewWidth - 12 * cellSize, cellSize / 2);
+  const QPoint end(View().ViewWidth - cellSize / 2, 5 * cellSize + 8);
+  const CellPosition from = PointToCell(View(), start.x(), start.y());
+  const CellPosition to = PointToCell(View(), end.x(), end.y());
+  Press(Qt::LeftButton, start);
+  Move(end);
+  Release(Qt::LeftButton, end);
+  int under = 0;
+  for (const CellPosition& cell : CellLineAfter(from, to)) {
+    const QPoint middle = CellPixel(cell.X, cell.Y);
+    const bool onPalette = middle.x() >= paletteLeft && middle.y() >= 1 &&
+                           middle.y() <= paletteBottom && !(cell == to);
+    under += onPalette;
+    EXPECT_EQ(TheMap().Cell(cell.X, cell.Y).BgTile, onPalette ? 0 : 1) << cell.X << "," << cell.Y;
+  }
+  EXPECT_GT(under, 0);
+  EXPECT_EQ(TheMap().Cell(from.X, from.Y).BgTile, 1);
+}
