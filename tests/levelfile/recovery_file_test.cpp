@@ -8,6 +8,7 @@
 #include <functional>
 #include <iterator>
 #include <memory>
+#include <random>
 
 #include "levelfile/recovery_writer.h"
 #include "model/map.h"
@@ -79,6 +80,37 @@ TEST(RecoveryFile, RefusesValuesOutOfTheirRange) {
     auto read = std::make_unique<Map>();
     EXPECT_FALSE(DecodeRecoveryFile(bytes.data(), bytes.size(), *read, info)) << "case " << i;
   }
+}
+
+// Copies damaged anywhere but checksummed again, as a hand-edited file would
+// be: reading never goes out of bounds and never accepts what the map
+// cannot hold.
+TEST(RecoveryFile, SurvivesRandomDamageBehindAValidChecksum) {
+  const std::unique_ptr<Map> map = SampleMap();
+  map->CustomTexts = {"x"};
+  const std::vector<uint8_t> body = EncodeRecoveryBody(*map, map->PlatformCount, {});
+  std::mt19937 random(13);
+  auto read = std::make_unique<Map>();
+  int accepted = 0;
+  for (int round = 0; round < 300; ++round) {
+    std::vector<uint8_t> damaged = body;
+    // The small records around the cells: the texts and sizes before, the lists after.
+    const size_t tail = damaged.size() - 40 - round % 7;
+    for (int i = 0; i < 1 + round % 3; ++i) {
+      const size_t at = random() % 2 ? random() % 40 : tail + random() % (damaged.size() - tail);
+      damaged[at] = static_cast<uint8_t>(random());
+    }
+    if (round % 5 == 0) damaged.resize(random() % damaged.size());
+    const std::vector<uint8_t> bytes = RecoveryFileBytes(damaged, 1);
+    RecoveryInfo info;
+    if (!DecodeRecoveryFile(bytes.data(), bytes.size(), *read, info)) continue;
+    ++accepted;
+    EXPECT_TRUE(read->Width >= 1 && read->Width <= MaxMapSize);
+    EXPECT_TRUE(read->SpringCount >= 0 && read->SpringCount <= SpringCapacity);
+    EXPECT_TRUE(read->PlatformCount >= 0 && read->PlatformCount <= PlatformCapacity);
+    EXPECT_TRUE(info.Zoom >= 2 && info.Zoom <= 100);
+  }
+  EXPECT_LT(accepted, 300);
 }
 
 TEST(RecoveryWriter, WritesChangedCopiesInOrderAndRemovesThem) {
