@@ -57,7 +57,9 @@ std::string UsageText() {
          "                   \"Select Tiles\", \"Copy Tiles\", \"Load Screen Output\") in place\n"
          "                   of the custom texts, and save without checking the custom texts\n"
          "  --autosave N     write a recovery copy every N seconds while the map has unsaved\n"
-         "                   changes (default 30, 0 turns it off)\n"
+         "                   changes (default 30, 0 turns it off), into\n"
+         "                   $XDG_DATA_HOME/Zubo/Editor (~/.local/share/Zubo/Editor); the\n"
+         "                   next start offers to restore a copy left by a crash\n"
          "  --help           show this text and exit\n"
          "\n"
          "Start it in its program folder: the tile sets are read from the working directory.\n";

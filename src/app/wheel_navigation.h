@@ -27,7 +27,7 @@ class WheelNotches {
 // notch, rounded and at least 1, within minZoom..maxZoom.
 int WheelZoom(int zoom, int notches, int minZoom, int maxZoom);
 
-// Moves the camera so that map cell under pixel (x, y) of the surface stays
+// Moves the camera so that the map cell under pixel (x, y) of the surface stays
 // under it at newCellSize, then keeps it within the camera bounds.
 void KeepCellUnderPointer(ViewGeometry& geometry, int newCellSize, int x, int y);
 
