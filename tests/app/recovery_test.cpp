@@ -84,15 +84,19 @@ TEST_F(RecoveryTest, AfterACrashTheCopyIsOfferedAndRestoresWhatWasOnScreen) {
   ClickCell(Qt::LeftButton, 5, 5);
   Form->Geometry().CameraX = 3;
   Form->Geometry().CameraY = 2;
+  const QString minuteBefore = QDateTime::currentDateTime().toString(QStringLiteral("HH:mm"));
   Autosave();
+  const QString minuteAfter = QDateTime::currentDateTime().toString(QStringLiteral("HH:mm"));
   ASSERT_TRUE(QFile::exists(CopyPath()));
   EXPECT_TRUE(CopyPath().startsWith(DataHome.path()));
-  const QString savedAt = QDateTime::currentDateTime().toString(QStringLiteral("HH:mm"));
   const auto before = std::make_unique<Map>(TheMap());
   const QString memo = Panel().MCustomTexts->toPlainText();
 
   StartAgain();
-  ASSERT_EQ(Boxes.Questions, QStringList{RestoreQuestion.arg(savedAt)});
+  ASSERT_EQ(Boxes.Questions.size(), 1);
+  EXPECT_TRUE(Boxes.Questions[0] == RestoreQuestion.arg(minuteBefore) ||
+              Boxes.Questions[0] == RestoreQuestion.arg(minuteAfter))
+      << Boxes.Questions[0].toStdString();
   const Map& after = TheMap();
   EXPECT_TRUE(after.Cells == before->Cells);
   EXPECT_EQ(after.Width, 60);
