@@ -1,16 +1,36 @@
 #include <QApplication>
+#include <cstdio>
+#include <string>
+#include <vector>
 
 #include "app/main_form.h"
 #include "app/message_boxes.h"
+#include "app/start_options.h"
 #include "model/message_texts.h"
 
 int main(int argc, char** argv) {
+  // The options are read before any window system is touched: --help and a
+  // bad command line need no display.
+  const StartOptions options = ParseStartOptions(std::vector<std::string>(argv + 1, argv + argc));
+  if (options.Help) {
+    std::fputs(UsageText().c_str(), stdout);
+    return 0;
+  }
+  if (!options.Error.empty()) {
+    std::fprintf(stderr, "zubo-editor: %s\n\n%s", options.Error.c_str(), UsageText().c_str());
+    return ExitUsage;
+  }
+
   QApplication application(argc, argv);
   QApplication::setApplicationName(QString::fromLatin1(ApplicationTitle));
+  // The recovery copies live in the user's folder for Zubo/Editor.
+  QApplication::setOrganizationName(QStringLiteral("Zubo"));
   QtMessageBoxes boxes;
-  TMainForm mainForm(boxes);
+  TMainForm mainForm(boxes, nullptr, !options.SpecialTools);
   if (!mainForm.StartUp()) return 1;
   mainForm.CreateEditPlatform();
   mainForm.show();
+  mainForm.StartAutosave(options.AutosaveSeconds);
+  mainForm.OfferRecovery();
   return QApplication::exec();
 }

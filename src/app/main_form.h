@@ -1,15 +1,21 @@
 #pragma once
 
+#include <QLockFile>
 #include <QPoint>
 #include <QString>
 #include <QWidget>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "app/camera.h"
+#include "app/wheel_navigation.h"
 #include "editing/cell_selection.h"
 #include "editing/mouse_button.h"
 #include "editing/platform_tool.h"
+#include "editing/point_to_cell.h"
 #include "editing/spring_tool.h"
+#include "levelfile/recovery_writer.h"
 #include "model/editor_state.h"
 #include "view/view_geometry.h"
 
@@ -105,6 +111,8 @@ class TMainForm : public QWidget {
   void DXDrawMouseDown(Qt::MouseButton button, int x, int y);
   void DXDrawMouseMove(int x, int y);
   void DXDrawMouseUp(Qt::MouseButton button, int x, int y);
+  // Ctrl + wheel zooms at the pointer; the wheel scrolls, sideways with Shift.
+  void DXDrawMouseWheel(int x, int y, QPoint angle, Qt::KeyboardModifiers modifiers);
   void LBModeClick();
   void BSelectPrimaryCharClick();
 
@@ -115,6 +123,19 @@ class TMainForm : public QWidget {
   void TimerSipkyTimer();
   void FormKeyDown(const QKeyEvent& event);
   void FormKeyUp(int key);
+
+  // Autosave: while the map has unsaved changes, a recovery copy every
+  // intervalSeconds (0: none) in the user's application data folder, one
+  // per program folder. Save, New, Open and a confirmed Exit remove it.
+  // While another editor in the same program folder keeps the copy, this
+  // one neither writes nor offers one.
+  void StartAutosave(int intervalSeconds);
+  void AutosaveTimerTimer();
+  // At start-up: offers the copy that an editor which did not exit left behind.
+  void OfferRecovery();
+  QString RecoveryCopyPath() const;
+  RecoveryWriter* RecoveryCopy() const { return Recovery.get(); }
+  QTimer* AutosaveTimer() const { return TimerAutosave; }
 
   // The map size changes the program makes (Load, the recoveries): both
   // run the resize rules like an arrow step.
@@ -137,6 +158,10 @@ class TMainForm : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void DropRecoveryCopy();
+  // A confirmed Exit: no copy is left, and none is written any more.
+  void EndAutosave();
+  void RestoreRecoveryCopy(const Map& copy, const RecoveryInfo& info);
   void ConnectEditing();
   void ConnectCamera();
   void ConnectFiles();
@@ -171,12 +196,18 @@ class TMainForm : public QWidget {
   // that was being placed.
   void EndPlatformPlacement();
   ViewInputs CurrentViewInputs() const;
-  void RefreshCell(int x, int y);
+  // Draws the cells again at once, one screen update for all.
+  void RefreshCells(const std::vector<CellPosition>& cells);
   // The press algorithm; a repeat from pointer movement leaves the focus alone.
   void MapPress(MouseButton button, int x, int y, bool fromUser);
   // True when the press picked from the palette (or missed its entries).
   bool PalettePress(int x, int y);
   EditResult ToolPress(MouseButton button, int x, int y);
+  // A repeat of a placing tool: the press on every cell of the line from the
+  // previous pointer event's cell to this one, drawn in one flip.
+  bool StrokeRepeat(MouseButton button, CellPosition from, CellPosition to);
+  // True when the middle of the cell lies on the palette.
+  bool CellUnderPalette(CellPosition cell) const;
   void ApplyEditResult(const EditResult& result);
   void RunPlatformDialog();
   // True while a line follows the pointer: a spring being drawn, or the end
@@ -208,6 +239,11 @@ class TMainForm : public QWidget {
   SpringToolState SpringTool;
   PlatformStage Placement = PlatformStage::Idle;
   ScrollDirection Direction = ScrollDirection::None;
+  // The cell of the previous press or repeat while a button is held.
+  std::optional<CellPosition> StrokeCell;
+  WheelNotches ZoomWheel;
+  WheelNotches RowWheel;
+  WheelNotches ColumnWheel;
 
   TDrawSurface* DXDraw = nullptr;
   ControlPanel* Panel1 = nullptr;
@@ -219,4 +255,7 @@ class TMainForm : public QWidget {
   QTimer* ArrowRelease = nullptr;
   int ReleasedArrowKey = 0;
   TEditPlatform* EditPlatformDialog = nullptr;
+  std::unique_ptr<QLockFile> RecoveryLock;
+  std::unique_ptr<RecoveryWriter> Recovery;
+  QTimer* TimerAutosave = nullptr;
 };

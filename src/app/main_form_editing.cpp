@@ -6,9 +6,13 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <cstdlib>
+#include <utility>
+#include <vector>
 
 #include "app/control_panel.h"
 #include "app/main_form.h"
+#include "editing/cell_line.h"
 #include "editing/edit_platform.h"
 #include "editing/edit_result.h"
 #include "editing/history_watch.h"
@@ -45,6 +49,9 @@ void TMainForm::ConnectEditing() {
   };
   DXDraw->OnMouseMove = [this](int x, int y) { DXDrawMouseMove(x, y); };
   DXDraw->OnMouseUp = [this](Qt::MouseButton button, int x, int y) { DXDrawMouseUp(button, x, y); };
+  DXDraw->OnWheel = [this](int x, int y, QPoint angle, Qt::KeyboardModifiers modifiers) {
+    DXDrawMouseWheel(x, y, angle, modifiers);
+  };
   // The mode list acts on a click on an entry, and on every change of its
   // selection the user makes: a press, a drag across the entries (also one
   // released outside the list), the keyboard.
@@ -94,11 +101,16 @@ void TMainForm::DXDrawMouseUp(Qt::MouseButton button, int x, int y) {
 
 void TMainForm::MapPress(MouseButton button, int x, int y, bool fromUser) {
   if (fromUser) FocusWindow();
-  if (button == MouseButton::None || PalettePress(x, y)) return;
+  if (button == MouseButton::None || PalettePress(x, y)) {
+    StrokeCell.reset();
+    return;
+  }
   BeginStroke();
   Held = button;
   EditedMap->Saved = false;
   const CellPosition cell = PointToCell(View, x, y);
+  const std::optional<CellPosition> previous = std::exchange(StrokeCell, cell);
+  if (!fromUser && previous && StrokeRepeat(button, *previous, cell)) return;
   if (!EditedMap->InUse(cell.X, cell.Y)) return;
   ApplyEditResult(ToolPress(button, cell.X, cell.Y));
 }
@@ -142,20 +154,63 @@ EditResult TMainForm::ToolPress(MouseButton button, int x, int y) {
   return {};
 }
 
+// A quick drag reports pointer positions several cells apart; painting,
+// erasing and text markers reach every cell in between, in order. Returns
+// false for the tools whose repeats act only where the pointer is.
+bool TMainForm::StrokeRepeat(MouseButton button, CellPosition from, CellPosition to) {
+  if (Editor.ActiveTool != Tool::ToolPlaceTile && Editor.ActiveTool != Tool::ToolTexts)
+    return false;
+  // No pointer is this far off the map: such a line would only cost time.
+  constexpr int Far = 4 * GridSize;
+  const auto near = [](CellPosition cell) {
+    return std::abs(cell.X) < Far && std::abs(cell.Y) < Far;
+  };
+  std::vector<CellPosition> cells{to};
+  if (near(from) && near(to) && !(from == to)) cells = CellLineAfter(from, to);
+  std::vector<CellPosition> refreshed;
+  bool counters = false;
+  for (const CellPosition& cell : cells) {
+    // Between two events, a line across the palette places nothing under it:
+    // the pointer would have picked there.
+    if (!(cell == to) && CellUnderPalette(cell)) continue;
+    EditResult result = ToolPress(button, cell.X, cell.Y);
+    if (result.RefreshCell) refreshed.push_back(cell);
+    counters = counters || result.UpdateTileCounters;
+    result.RefreshCell = false;
+    result.UpdateTileCounters = false;
+    ApplyEditResult(result);
+  }
+  if (counters) UpdateTileCounters();
+  RefreshCells(refreshed);
+  return true;
+}
+
+bool TMainForm::CellUnderPalette(CellPosition cell) const {
+  const TileSet* set = PaletteTileSet(*Tiles, Editor.ActiveTool, Editor.ActiveLayer);
+  if (set == nullptr) return false;
+  const int cellSize = View.CellSize;
+  const int x = (cell.X - 1 - View.CameraX) * cellSize + cellSize / 2;
+  const int y = View.ViewHeight - (cell.Y - 1 - View.CameraY) * cellSize - cellSize / 2 - 1;
+  const PaletteGeometry palette = PaletteGeometryFor(set->ImageCount(), cellSize, View.ViewWidth);
+  return OnPalette(palette, View.ViewWidth, x, y);
+}
+
 void TMainForm::ApplyEditResult(const EditResult& result) {
   if (result.ShowObjects) Panel1->CBShowObjects->setChecked(true);
   if (result.ShowPlatforms) Panel1->CBShowPlatforms->setChecked(true);
   if (result.UpdateTileCounters) UpdateTileCounters();
-  if (result.RefreshCell) RefreshCell(result.CellX, result.CellY);
+  if (result.RefreshCell) RefreshCells({CellPosition{result.CellX, result.CellY}});
   if (result.RedrawView) RedrawView();
   if (result.OpenPlatformDialog) RunPlatformDialog();
 }
 
-void TMainForm::RefreshCell(int x, int y) {
-  if (!MapDrawing || !DXDraw->IsReady()) return;
-  MapDrawing->RefreshCell(DXDraw->Buffer(), *EditedMap, CurrentViewInputs(), x, y);
+void TMainForm::RefreshCells(const std::vector<CellPosition>& cells) {
+  if (cells.empty() || !MapDrawing || !DXDraw->IsReady()) return;
+  const ViewInputs inputs = CurrentViewInputs();
+  for (const CellPosition& cell : cells)
+    MapDrawing->RefreshCell(DXDraw->Buffer(), *EditedMap, inputs, cell.X, cell.Y);
   DXDraw->Flip();
-  // The cell is drawn over whatever lay on it (a spring, a label, the
+  // The cells are drawn over whatever lay on them (a spring, a label, the
   // palette): the next tick draws the whole frame again.
   LastFrame->Forget();
 }

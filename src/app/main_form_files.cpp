@@ -58,6 +58,7 @@ void TMainForm::SetProgramFolder(const QString& folder) {
 void TMainForm::BNewClick() {
   if (!EditedMap->Saved && !Boxes.Confirm(Text(MessageTexts::NotSavedNew))) return;
   NewMap();
+  DropRecoveryCopy();
 }
 
 void TMainForm::IBOpenFileClick() {
@@ -87,6 +88,7 @@ void TMainForm::LoadLevelFile() {
   }
   EditedMap->Saved = true;
   NewMap();
+  DropRecoveryCopy();
 
   std::optional<LevelRecord> record = ReadLevelRecord(SystemPath(path));
   if (!record) {
@@ -126,7 +128,10 @@ void TMainForm::BSaveClick() {
   if (!ValidateForWrite()) return;
   // A failed write keeps the old file and Saved as they were.
   const WriteOutcome outcome = WriteLevelFile(*EditedMap, SystemPath(path));
-  if (!outcome.Ok) Boxes.ShowMessage(QString::fromStdString(outcome.Error));
+  if (outcome.Ok)
+    DropRecoveryCopy();
+  else
+    Boxes.ShowMessage(QString::fromStdString(outcome.Error));
 }
 
 // Closing goes through closeEvent, which asks about unsaved changes.
@@ -139,6 +144,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
+  EndAutosave();
   event->accept();
 }
 

@@ -4,6 +4,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QWheelEvent>
 
 #include "view/view_colours.h"
 
@@ -68,4 +69,10 @@ void TDrawSurface::mouseMoveEvent(QMouseEvent* event) {
 void TDrawSurface::mouseReleaseEvent(QMouseEvent* event) {
   const QPoint pixel = PixelOf(event);
   if (OnMouseUp) OnMouseUp(event->button(), pixel.x(), pixel.y());
+}
+
+void TDrawSurface::wheelEvent(QWheelEvent* event) {
+  event->accept();
+  const QPoint pixel = event->position().toPoint();
+  if (OnWheel) OnWheel(pixel.x(), pixel.y(), event->angleDelta(), event->modifiers());
 }

@@ -7,8 +7,8 @@
 
 // The drawing surface: a widget that owns its back buffer. A frame is drawn
 // into Buffer() and shown at once by Flip(). Mouse presses, moves (also
-// beyond the widget while a button is held) and releases are passed on in
-// surface pixels.
+// beyond the widget while a button is held), releases and wheel turns are
+// passed on in surface pixels.
 class TDrawSurface : public QWidget {
  public:
   explicit TDrawSurface(QWidget* parent = nullptr);
@@ -25,6 +25,8 @@ class TDrawSurface : public QWidget {
   std::function<void(Qt::MouseButton, int x, int y)> OnMouseDown;
   std::function<void(int x, int y)> OnMouseMove;
   std::function<void(Qt::MouseButton, int x, int y)> OnMouseUp;
+  // The wheel's angle (x sideways, y forwards) and the modifiers held.
+  std::function<void(int x, int y, QPoint angle, Qt::KeyboardModifiers)> OnWheel;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -32,6 +34,7 @@ class TDrawSurface : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
   QImage BackBuffer;

@@ -1,0 +1,101 @@
+// The cost of autosave: what writing the recovery copy of a full 255 x 255
+// level costs the window's thread (the map is encoded there, the file is
+// written by the writer's own thread), and the whole write to disk.
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "app/control_panel.h"
+#include "app/main_form.h"
+#include "app/message_boxes.h"
+#include "bench_main.h"
+#include "bench_map.h"
+#include "model/map.h"
+
+namespace {
+
+class NoBoxes : public MessageBoxes {
+ public:
+  void ShowMessage(const QString&) override {}
+  bool Confirm(const QString&) override { return false; }
+  QString ChooseOpenFile(const QString&, const QString&) override { return {}; }
+};
+
+// The editor in its program folder holding the full level, custom texts
+// included, with autosave on and its copies in a temporary folder.
+struct FullEditor {
+  FullEditor() {
+    qputenv("XDG_DATA_HOME", Data.path().toLocal8Bit());
+    QDir::setCurrent(QStringLiteral(ZUBO_PROGRAM_DIR));
+    Started = Form.StartUp();
+    if (!Started) return;
+    Form.SetMapSize(MaxMapSize, MaxMapSize);
+    const std::unique_ptr<Map> full = MakeFullMap();
+    QStringList lines;
+    for (const std::string& line : full->CustomTexts) lines.append(QString::fromStdString(line));
+    Form.Panel()->MCustomTexts->setPlainText(lines.join(QLatin1Char('\n')));
+    Form.GetMap() = *full;
+    Form.StartAutosave(0);
+  }
+
+  // Every copy differs from the one before, so that each is written.
+  void Change() {
+    Map& map = Form.GetMap();
+    map.Cell(1, 1).BgTile ^= 1;
+    map.Saved = false;
+  }
+
+  QTemporaryDir Data;
+  NoBoxes Boxes;
+  TMainForm Form{Boxes};
+  bool Started = false;
+};
+
+void WindowThreadCase(benchmark::State& state) {
+  FullEditor editor;
+  if (!editor.Started) {
+    state.SkipWithError("start-up failed");
+    return;
+  }
+  for (auto _ : state) {
+    state.PauseTiming();
+    editor.Form.RecoveryCopy()->Wait();
+    editor.Change();
+    state.ResumeTiming();
+    editor.Form.AutosaveTimerTimer();
+  }
+  editor.Form.RecoveryCopy()->Wait();
+}
+
+void OnDiskCase(benchmark::State& state) {
+  FullEditor editor;
+  if (!editor.Started) {
+    state.SkipWithError("start-up failed");
+    return;
+  }
+  for (auto _ : state) {
+    editor.Change();
+    editor.Form.AutosaveTimerTimer();
+    editor.Form.RecoveryCopy()->Wait();
+  }
+  state.counters["bytes"] = static_cast<double>(QFileInfo(editor.Form.RecoveryCopyPath()).size());
+}
+
+void RegisterCases() {
+  benchmark::RegisterBenchmark("RecoveryCopy/windowThread", WindowThreadCase)
+      ->Unit(benchmark::kMicrosecond);
+  // The writer's thread sleeps on the disk: count the time waited.
+  benchmark::RegisterBenchmark("RecoveryCopy/onDisk", OnDiskCase)
+      ->Unit(benchmark::kMicrosecond)
+      ->UseRealTime();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  return RunBenchmarks<QApplication>(argc, argv, RegisterCases);
+}

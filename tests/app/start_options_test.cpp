@@ -1,0 +1,87 @@
+// The editor's command line: --special-tools, --autosave N and --help.
+
+#include "app/start_options.h"
+
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/control_panel.h"
+#include "app/main_form.h"
+#include "fake_message_boxes.h"
+#include "tile_folder.h"
+
+TEST(StartOptions, ReadsTheOptionsAndRefusesAnythingElse) {
+  struct Case {
+    std::vector<std::string> Arguments;
+    bool SpecialTools;
+    int AutosaveSeconds;
+    bool Help;
+    bool Refused;
+  };
+  const Case cases[] = {
+      {{}, false, 30, false, false},
+      {{"--special-tools"}, true, 30, false, false},
+      {{"--autosave", "5"}, false, 5, false, false},
+      {{"--autosave=0", "--special-tools"}, true, 0, false, false},
+      {{"--help"}, false, 30, true, false},
+      {{"-h"}, false, 30, true, false},
+      {{"--autosave"}, false, 30, false, true},
+      {{"--autosave", "-1"}, false, -1, false, true},
+      {{"--autosave=1x"}, false, -1, false, true},
+      {{"--autosave", "86401"}, false, -1, false, true},
+      {{"--special"}, false, 30, false, true},
+      {{"levels/demo.lvl"}, false, 30, false, true},
+  };
+  for (const Case& c : cases) {
+    const StartOptions options = ParseStartOptions(c.Arguments);
+    const std::string line = c.Arguments.empty() ? "" : c.Arguments.front();
+    EXPECT_EQ(options.SpecialTools, c.SpecialTools) << line;
+    if (!c.Refused) {
+      EXPECT_EQ(options.AutosaveSeconds, c.AutosaveSeconds) << line;
+    }
+    EXPECT_EQ(options.Help, c.Help) << line;
+    EXPECT_EQ(!options.Error.empty(), c.Refused) << line;
+  }
+}
+
+// --help and a bad command line answer without opening a window, so they
+// work without a display.
+TEST(StartOptions, HelpAndUnknownOptionsPrintUsageAndExit) {
+  struct Case {
+    QString Argument;
+    int ExitCode;
+    QString Expected;
+  };
+  const Case cases[] = {{QStringLiteral("--help"), 0, QStringLiteral("--special-tools")},
+                        {QStringLiteral("--frobnicate"), 64, QStringLiteral("--frobnicate")}};
+  for (const Case& c : cases) {
+    QProcess editor;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    environment.remove(QStringLiteral("DISPLAY"));
+    editor.setProcessEnvironment(environment);
+    editor.start(QStringLiteral(ZUBO_PROGRAM_DIR "/zubo-editor"), {c.Argument});
+    ASSERT_TRUE(editor.waitForFinished(10000)) << c.Argument.toStdString();
+    EXPECT_EQ(editor.exitCode(), c.ExitCode);
+    const QString output = QString::fromLocal8Bit(editor.readAll() + editor.readAllStandardError());
+    EXPECT_TRUE(output.contains(c.Expected)) << output.toStdString();
+    EXPECT_TRUE(output.contains(QStringLiteral("--autosave N"))) << output.toStdString();
+  }
+}
+
+TEST(StartOptions, SpecialToolsShowTheSpecialPanelInPlaceOfTheCustomTexts) {
+  TileFolder tiles;
+  FakeMessageBoxes boxes;
+  const StartOptions options = ParseStartOptions({"--special-tools"});
+  TMainForm form(boxes, nullptr, !options.SpecialTools);
+  ASSERT_TRUE(form.StartUp());
+  form.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+  EXPECT_FALSE(form.CustomTextsEnabled());
+  EXPECT_TRUE(form.Panel()->SpecialPanel->isVisible());
+  EXPECT_FALSE(form.Panel()->CustomTextsPanel->isVisible());
+  EXPECT_TRUE(form.Panel()->BSelectTiles->isVisible());
+}
