@@ -5,8 +5,8 @@ const char* const SwitchTypeTexts[SwitchTypeCount] = {
     "Turn, forever (once the switch is activated the platform moves back and forth)",
     "Turn, one move (once the switch is activated the platform makes a single move)",
     "Keep, forever (if the switch is pressed the platform keeps moving back and forth)",
-    "Keep, one move (if the switch is pressed the platform keeps moving forward; otherwise it "
-    "keeps moving backwards)",
+    ("Keep, one move (if the switch is pressed the platform keeps moving forward; otherwise it "
+     "keeps moving backwards)"),
     "No switch, one move (after the level starts the platform makes just a single move)",
 };
 
