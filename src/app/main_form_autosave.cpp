@@ -129,5 +129,7 @@ void TMainForm::RestoreRecoveryCopy(const Map& copy, const RecoveryInfo& info) {
   Panel1->UDZoom->setValue(info.Zoom);
   UpdateTileCounters();
   EditedMap->Saved = false;
+  // The restored map starts a history of its own, as a loaded one does.
+  ClearHistory();
   RedrawView();
 }

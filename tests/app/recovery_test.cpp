@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "app/size_spin_box.h"
+#include "editing/map_history.h"
 #include "level_files_fixture.h"
 
 namespace {
@@ -121,6 +122,9 @@ TEST_F(RecoveryTest, AfterACrashTheCopyIsOfferedAndRestoresWhatWasOnScreen) {
   EXPECT_EQ(Form->Geometry().CameraY, 2);
   EXPECT_FALSE(after.Saved);
   EXPECT_TRUE(Boxes.Messages.isEmpty());
+  // The restored map starts a history of its own: nothing of the way the
+  // window was brought to its size and background can be undone.
+  EXPECT_FALSE(Form->History().CanUndo());
 }
 
 TEST_F(RecoveryTest, TheCopyIsWrittenOnlyWhileTheMapHasUnsavedChanges) {
