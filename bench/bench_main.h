@@ -2,6 +2,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QByteArray>
 #include <QtGlobal>
 
 // The benchmark programs draw text and widgets without a display: unless a
@@ -19,6 +20,17 @@ int RunBenchmarks(int argc, char** argv, Register registerCases) {
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   UseOffscreenPlatformUnlessSet();
   App application(argc, argv);
+  registerCases();
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
+
+// main() of a benchmark program that needs no Qt application.
+template <typename Register>
+int RunPlainBenchmarks(int argc, char** argv, Register registerCases) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   registerCases();
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "bench_main.h"
 #include "bench_map.h"
 #include "editing/cell_selection.h"
 #include "editing/flood_fill.h"
@@ -197,10 +198,5 @@ void RegisterCases() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  RegisterCases();
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return RunPlainBenchmarks(argc, argv, RegisterCases);
 }

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "bench_main.h"
 #include "bench_map.h"
 #include "editing/flood_fill.h"
 #include "levelfile/level_reader.h"
@@ -113,10 +114,5 @@ void RegisterCases() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  RegisterCases();
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return RunPlainBenchmarks(argc, argv, RegisterCases);
 }

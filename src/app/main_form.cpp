@@ -208,8 +208,8 @@ void TMainForm::showEvent(QShowEvent* event) {
 // would be the one already shown is not drawn again.
 void TMainForm::TimerTimer() {
   if (!MapDrawing || !DXDraw->IsReady()) return;
-  if (LastFrame->Shows(*EditedMap, CurrentViewInputs(), DXDraw->BufferGeneration())) return;
-  RedrawView();
+  const ViewInputs inputs = CurrentViewInputs();
+  if (!LastFrame->Shows(*EditedMap, inputs, DXDraw->BufferGeneration())) DrawFrame(inputs);
 }
 
 ViewInputs TMainForm::CurrentViewInputs() const {
@@ -238,8 +238,10 @@ ViewInputs TMainForm::CurrentViewInputs() const {
 }
 
 void TMainForm::RedrawView() {
-  if (!MapDrawing || !DXDraw->IsReady()) return;
-  const ViewInputs inputs = CurrentViewInputs();
+  if (MapDrawing && DXDraw->IsReady()) DrawFrame(CurrentViewInputs());
+}
+
+void TMainForm::DrawFrame(const ViewInputs& inputs) {
   if (MapDrawing->RedrawView(DXDraw->Buffer(), *EditedMap, inputs)) {
     DXDraw->Flip();
     LastFrame->Remember(*EditedMap, inputs, DXDraw->BufferGeneration());

@@ -184,6 +184,7 @@ class TMainForm : public QWidget {
   bool ValidateForWrite();
   // Puts lines into the memo without counting as an edit.
   void SetCustomTextsMemo(const std::vector<std::string>& lines);
+  void SetCustomTextsMemoText(const QString& text);
   // Clears the mode list's highlight, for the tools no mode stands for.
   void ClearModeSelection();
   // The program's own change of the mode list's entry; only the user's
@@ -196,6 +197,8 @@ class TMainForm : public QWidget {
   // that was being placed.
   void EndPlatformPlacement();
   ViewInputs CurrentViewInputs() const;
+  // Draws the frame of these inputs and shows it (the surface is ready).
+  void DrawFrame(const ViewInputs& inputs);
   // Draws the cells again at once, one screen update for all.
   void RefreshCells(const std::vector<CellPosition>& cells);
   // The press algorithm; a repeat from pointer movement leaves the focus alone.

@@ -9,7 +9,6 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTimer>
@@ -17,7 +16,6 @@
 #include <cstdio>
 
 #include "app/control_panel.h"
-#include "app/custom_texts.h"
 #include "app/main_form.h"
 #include "app/message_boxes.h"
 #include "levelfile/safe_file.h"
@@ -118,11 +116,7 @@ void TMainForm::RestoreRecoveryCopy(const Map& copy, const RecoveryInfo& info) {
   SetMapSize(copy.Width, copy.Height);
   Panel1->CBBackground->setCurrentIndex(copy.Background);
   *EditedMap = copy;
-  {
-    const QSignalBlocker blocker(Panel1->MCustomTexts);
-    Panel1->MCustomTexts->setPlainText(QString::fromStdString(info.CustomTexts));
-  }
-  EditedMap->CustomTexts = CustomTextLines(*Panel1->MCustomTexts);
+  SetCustomTextsMemoText(QString::fromStdString(info.CustomTexts));
   Panel1->ESoubor->setText(QString::fromStdString(info.FileName));
   View.CameraX = info.CameraX;
   View.CameraY = info.CameraY;

@@ -35,10 +35,14 @@ void TMainForm::UpdateCustomTextsId() {
 }
 
 void TMainForm::SetCustomTextsMemo(const std::vector<std::string>& lines) {
+  SetCustomTextsMemoText(CustomTextsMemoText(lines));
+}
+
+void TMainForm::SetCustomTextsMemoText(const QString& text) {
   QPlainTextEdit* memo = Panel1->MCustomTexts;
   {
     const QSignalBlocker blocker(memo);
-    memo->setPlainText(CustomTextsMemoText(lines));
+    memo->setPlainText(text);
   }
   EditedMap->CustomTexts = CustomTextLines(*memo);
 }

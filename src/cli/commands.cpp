@@ -20,22 +20,24 @@ int PrintValidation(const ValidationResult& result) {
   return result.Passed ? ExitOk : ExitValidationFailed;
 }
 
+void ReportLoadError(const std::string& path, const std::string& problem) {
+  std::cerr << path << ": " << MessageTexts::LoadError << " (" << problem << ")\n";
+}
+
 }  // namespace
 
 std::optional<LevelRecord> ReadRecord(const std::string& path) {
   std::string problem;
   std::optional<LevelRecord> record = ReadLevelRecord(path, &problem);
-  if (!record) std::cerr << path << ": " << MessageTexts::LoadError << " (" << problem << ")\n";
+  if (!record) ReportLoadError(path, problem);
   return record;
 }
 
 bool LoadMap(const std::string& path, Map& map) {
-  const std::optional<LevelRecord> record = ReadRecord(path);
-  if (!record) return false;
-  NewMap(map);
-  StoreLevel(*record, map);
-  map.Saved = true;
-  return true;
+  std::string problem;
+  if (ReadLevelFile(path, map, &problem)) return true;
+  ReportLoadError(path, problem);
+  return false;
 }
 
 int InfoCommand(const std::string& path) {

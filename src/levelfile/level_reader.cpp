@@ -214,9 +214,9 @@ std::optional<LevelRecord> ReadLevelRecord(const std::string& path, std::string*
   return record;
 }
 
-bool ReadLevelFile(const std::string& path, Map& map) {
+bool ReadLevelFile(const std::string& path, Map& map, std::string* problem) {
   NewMap(map);
-  const std::optional<LevelRecord> record = ReadLevelRecord(path);
+  const std::optional<LevelRecord> record = ReadLevelRecord(path, problem);
   if (!record) {
     map.Width = DefaultMapSize;
     map.Height = DefaultMapSize;

@@ -28,5 +28,6 @@ void StoreLevel(const LevelRecord& record, Map& map);
 
 // Reads the file at path into the map: NewMap, decode, store, Saved.
 // On failure the map is an empty 20 x 20 map marked saved, and the result is
-// false (the caller shows MessageTexts::LoadError).
-bool ReadLevelFile(const std::string& path, Map& map);
+// false (the caller shows MessageTexts::LoadError), and then, when asked for,
+// why.
+bool ReadLevelFile(const std::string& path, Map& map, std::string* problem = nullptr);
