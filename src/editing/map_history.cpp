@@ -108,13 +108,17 @@ struct MapStep {
     Cells.shrink_to_fit();
   }
 
-  // A slot that was in use changed when its content differs; slots taken
-  // into use need nothing, since the count restores them.
+  // A slot that was in use is kept when its content differs, and also when
+  // it goes out of use: a later step may take it into use again and write
+  // over it without keeping its old content, which undoing this step must
+  // give back. Slots taken into use need nothing, since the count restores
+  // them.
   void CloseLists(const Map& map) {
     for (SpringEntry& before : SpringsBefore)
-      if (!SameSpring(before, map.Springs[before.Slot])) Springs.push_back(std::move(before));
+      if (before.Slot >= map.SpringCount || !SameSpring(before, map.Springs[before.Slot]))
+        Springs.push_back(std::move(before));
     for (int slot = 0; slot < static_cast<int>(PlatformsBefore.size()); ++slot)
-      if (!(PlatformsBefore[slot] == map.Platforms[slot]))
+      if (slot >= map.PlatformCount || !(PlatformsBefore[slot] == map.Platforms[slot]))
         Platforms.push_back(PlatformEntry{slot, PlatformsBefore[slot]});
     SpringsBefore = {};
     PlatformsBefore = {};

@@ -95,6 +95,9 @@ class RandomEventsTest : public LevelFilesTest {
         "[ random ] seed %u, %d steps in %.1f s, %d round trips, %d reloads, %d undo-all "
         "checks over %d steps\n",
         Seed, Steps, clock.elapsed() / 1000.0, RoundTrips, Reloads, UndoAlls, UndoneSteps);
+    EXPECT_GT(RoundTrips, 0) << "no map was written and read back";
+    EXPECT_GT(UndoAlls, 0) << "undoing everything was never checked";
+    EXPECT_GT(UndoneSteps, 0) << "no step was ever undone";
   }
 
  private:
@@ -171,7 +174,10 @@ class RandomEventsTest : public LevelFilesTest {
     const char* name = button == Qt::LeftButton    ? "left"
                        : button == Qt::RightButton ? "right"
                                                    : "middle";
-    switch (Below(4)) {
+    switch (Below(5)) {
+      case 4:
+        ReuseDeletedSlot();
+        break;
       case 0: {
         const QPoint at = Pixel(false);
         Note(std::string("press ") + name + " " + Describe(at));
@@ -202,6 +208,39 @@ class RandomEventsTest : public LevelFilesTest {
         Release(button, to);
         break;
       }
+    }
+  }
+
+  // A spring or platform made, deleted, another made in its slot, and two
+  // Ctrl+Z: the deleted one must come back, not the later one.
+  void ReuseDeletedSlot() {
+    const bool springs = Chance(50);
+    Note(springs ? "spring A, deleted, spring B, Ctrl+Z x2"
+                 : "platform P, deleted, platform Q, Ctrl+Z x2");
+    ChooseMode(springs ? ModeSprings : ModePlatforms);
+    const auto count = [&] { return springs ? TheMap().SpringCount : TheMap().PlatformCount; };
+    const auto make = [&](QPoint from, QPoint to) {
+      const int before = count();
+      const DialogAnswer answer(*this, *Form->EditPlatform());
+      Click(Qt::LeftButton, from);
+      Click(Qt::LeftButton, to);
+      if (springs || Form->PlacementStage() == PlatformStage::AwaitingSwitch)
+        Click(springs ? Qt::RightButton : Qt::LeftButton, springs ? to : Pixel(false));
+      return count() == before + 1 && Form->PlacementStage() == PlatformStage::Idle &&
+             !Form->SpringState().SpringInProgress;
+    };
+    const QPoint a = Pixel(false);
+    const bool made = make(a, Pixel(false));
+    const auto withA = std::make_unique<Map>(TheMap());
+    const int before = count();
+    Click(Qt::RightButton, a);
+    const bool deleted = count() == before - 1;
+    const bool remade = make(Pixel(false), Pixel(false));
+    if (!ActivateWindow()) return;
+    for (int i = 0; i < 2; ++i) QTest::keyClick(Form.get(), Qt::Key_Z, Qt::ControlModifier);
+    if (made && deleted && remade) {
+      const std::string failure = CompareRestored(*withA, TheMap());
+      if (!failure.empty()) Pending = "undoing a deletion after its slot was reused: " + failure;
     }
   }
 
@@ -520,6 +559,15 @@ class RandomEventsTest : public LevelFilesTest {
       HistoryStart = std::make_unique<Map>(TheMap());
   }
 
+  // The offscreen platform can leave the closed platform dialog the active
+  // window; a click on the window makes it active on a desktop and gives it
+  // the keys.
+  bool ActivateWindow() {
+    if (QApplication::activeWindow() != Form.get()) QApplication::setActiveWindow(Form.get());
+    Form->FormMouseDown();
+    return QApplication::activeWindow() == Form.get();
+  }
+
   // Ctrl+Z, Ctrl+Y or Ctrl+Shift+Z at the window until nothing more is done.
   bool PressUntil(Qt::Key key, Qt::KeyboardModifiers modifiers, bool (MapHistory::*more)() const) {
     const std::size_t limit = Form->History().StepCount() + 2;
@@ -533,11 +581,7 @@ class RandomEventsTest : public LevelFilesTest {
   // Undoing everything gives back the map at the start of the history;
   // redoing everything the map before.
   std::string CheckUndoAll() {
-    // The offscreen platform can leave the closed platform dialog the active
-    // window; a click on the window makes it active on a desktop.
-    if (QApplication::activeWindow() != Form.get()) QApplication::setActiveWindow(Form.get());
-    if (QApplication::activeWindow() != Form.get()) return "the window did not become active";
-    Form->FormMouseDown();
+    if (!ActivateWindow()) return "the window did not become active";
     // The first Ctrl+Z may end a placement rather than undo a step.
     QTest::keyClick(Form.get(), Qt::Key_Z, Qt::ControlModifier);
     if (!PressUntil(Qt::Key_Y, Qt::ControlModifier, &MapHistory::CanRedo))

@@ -235,3 +235,61 @@ TEST(MapHistoryTest, KnowsTheSavedPosition) {
 }
 
 }  // namespace
+
+// A deleted spring's or platform's slot taken by the next one: each step
+// gives back its own before-state, whatever became of the slot later.
+TEST(MapHistoryTest, ADeletedEntrysSlotReusedLaterComesBackAsItWas) {
+  const auto springSteps = [](Map& map, MapHistory& history, int x) {
+    history.BeginStep(map);
+    history.WatchSprings(map);
+    for (int column : {x, x + 2}) SpringPress(map, MouseButton::Left, column, 12);
+    SpringPress(map, MouseButton::Right, 1, 1);
+    history.EndStep(map);
+    SpringRelease(Springs);
+  };
+  const auto platformStep = [](Map& map, MapHistory& history, MouseButton button, int x) {
+    history.BeginStep(map);
+    history.WatchPlatforms(map);
+    PlatformStage stage = PlatformStage::Idle;
+    PlatformUp(map, stage, button, x, 14);
+    if (button == MouseButton::Left) {
+      PlatformUp(map, stage, MouseButton::Left, x + 1, 14);
+      PlatformPropertiesChosen(map, stage, TurnForever, 3);
+    }
+    history.EndStep(map);
+  };
+  const std::pair<const char*, std::function<void(Map&, MapHistory&)>> sequences[] = {
+      {"springs",
+       [&](Map& map, MapHistory& history) {
+         springSteps(map, history, 2);  // A
+         history.BeginStep(map);
+         history.WatchSprings(map);
+         SpringPress(map, MouseButton::Right, 2, 12);  // deletes A
+         history.EndStep(map);
+         SpringRelease(Springs);
+         springSteps(map, history, 7);  // B, in A's slot
+       }},
+      {"platforms",
+       [&](Map& map, MapHistory& history) {
+         platformStep(map, history, MouseButton::Left, 2);   // P
+         platformStep(map, history, MouseButton::Right, 2);  // deletes P
+         platformStep(map, history, MouseButton::Left, 8);   // Q, in P's slot
+       }},
+  };
+  for (const auto& [name, sequence] : sequences) {
+    SCOPED_TRACE(name);
+    auto map = std::make_unique<Map>();
+    MapHistory history;
+    sequence(*map, history);
+    ASSERT_EQ(history.StepCount(), 3u);
+    const auto last = std::make_unique<Map>(*map);
+    ASSERT_TRUE(history.Undo(*map));
+    ASSERT_TRUE(history.Undo(*map));
+    EXPECT_EQ(map->SpringCount + map->PlatformCount, 1);
+    if (map->SpringCount == 1) EXPECT_EQ(map->Springs[0].Points[0].X, 2);
+    if (map->PlatformCount == 1) EXPECT_EQ(map->Platforms[0].StartX, 2);
+    ASSERT_TRUE(history.Redo(*map));
+    ASSERT_TRUE(history.Redo(*map));
+    EXPECT_EQ(Difference(*map, *last), "");
+  }
+}
