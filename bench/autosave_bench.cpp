@@ -12,6 +12,8 @@
 #include "app/control_panel.h"
 #include "app/main_form.h"
 #include "app/message_boxes.h"
+#include "editing/editor_session.h"
+#include "recovery/autosave.h"
 #include "bench_main.h"
 #include "bench_map.h"
 #include "model/map.h"
@@ -33,25 +35,27 @@ struct FullEditor {
     QDir::setCurrent(QStringLiteral(ZUBO_PROGRAM_DIR));
     Started = Form.StartUp();
     if (!Started) return;
-    Form.SetMapSize(MaxMapSize, MaxMapSize);
     const std::unique_ptr<Map> full = MakeFullMap();
     QStringList lines;
     for (const std::string& line : full->CustomTexts) lines.append(QString::fromStdString(line));
-    Form.Panel()->MCustomTexts->setPlainText(lines.join(QLatin1Char('\n')));
-    Form.GetMap() = *full;
+    Form.findChild<ControlPanel*>()->MCustomTexts->setPlainText(lines.join(QLatin1Char('\n')));
+    Session.Document.Replace(*full);
     Form.StartAutosave(0);
   }
 
   // Every copy differs from the one before, so that each is written.
   void Change() {
-    Map& map = Form.GetMap();
-    map.Cell(1, 1).BgTile ^= 1;
-    map.Saved = false;
+    Session.Document.BeginStep("Paint");
+    Session.Document.MarkChanged();
+    Session.Document.Edit().Cell(1, 1).BgTile ^= 1;
+    Session.Document.EndStep();
   }
 
   QTemporaryDir Data;
   NoBoxes Boxes;
-  TMainForm Form{Boxes};
+  EditorSession Session;
+  Autosave Recovery;
+  TMainForm Form{Boxes, Session, Recovery};
   bool Started = false;
 };
 
@@ -63,12 +67,12 @@ void WindowThreadCase(benchmark::State& state) {
   }
   for (auto _ : state) {
     state.PauseTiming();
-    editor.Form.RecoveryCopy()->Wait();
+    editor.Recovery.Wait();
     editor.Change();
     state.ResumeTiming();
-    editor.Form.AutosaveTimerTimer();
+    editor.Recovery.Tick();
   }
-  editor.Form.RecoveryCopy()->Wait();
+  editor.Recovery.Wait();
 }
 
 void OnDiskCase(benchmark::State& state) {
@@ -79,10 +83,10 @@ void OnDiskCase(benchmark::State& state) {
   }
   for (auto _ : state) {
     editor.Change();
-    editor.Form.AutosaveTimerTimer();
-    editor.Form.RecoveryCopy()->Wait();
+    editor.Recovery.Tick();
+    editor.Recovery.Wait();
   }
-  state.counters["bytes"] = static_cast<double>(QFileInfo(editor.Form.RecoveryCopyPath()).size());
+  state.counters["bytes"] = static_cast<double>(QFileInfo(editor.Recovery.Path()).size());
 }
 
 void RegisterCases() {

@@ -12,7 +12,7 @@
 #include "bench_map.h"
 #include "editing/cell_selection.h"
 #include "editing/flood_fill.h"
-#include "editing/history_watch.h"
+#include "editing/map_document.h"
 #include "editing/map_history.h"
 #include "editing/tile_tool.h"
 #include "model/editor_state.h"
@@ -36,23 +36,22 @@ std::unique_ptr<Map> EmptyFullSizeMap() {
 
 // One full-map fill, then undo and redo in turn; only the one measured is timed.
 void RestoreFillCase(benchmark::State& state, bool undo) {
-  auto map = EmptyFullSizeMap();
-  MapHistory history;
-  std::vector<bool>* filled = history.WatchFill(*map, LayerBg, 0, 1);
-  if (FloodFill(*map, LayerBg, 0, 1, 1, 1, filled) != FullMapCells || !history.EndStep(*map)) {
+  MapDocument document(EmptyFullSizeMap());
+  if (FloodFill(document.Edit(), LayerBg, 1, 1, 1) != FullMapCells || !document.EndStep()) {
     state.SkipWithError("the fill did not change the whole map");
     return;
   }
+  const Map& map = document.GetMap();
   for (auto _ : state) {
     if (!undo) {
       state.PauseTiming();
-      history.Undo(*map);
+      document.Undo();
       state.ResumeTiming();
     }
-    const bool done = undo ? history.Undo(*map) : history.Redo(*map);
+    const bool done = undo ? document.Undo() : document.Redo();
     state.PauseTiming();
-    const bool restored = done && map->Cell(MaxMapSize, MaxMapSize).BgTile == (undo ? 0 : 1);
-    if (undo) history.Redo(*map);
+    const bool restored = done && map.Cell(MaxMapSize, MaxMapSize).BgTile == (undo ? 0 : 1);
+    if (undo) document.Redo();
     state.ResumeTiming();
     if (!restored) {
       state.SkipWithError("the fill was not restored");
@@ -63,55 +62,63 @@ void RestoreFillCase(benchmark::State& state, bool undo) {
 }
 
 // A stroke as the editor runs it: every press places a tile and recounts
-// the tile counters, as its result asks. Recorded, it is a step.
+// the tile counters, as its result asks. Recorded, the presses go through
+// the document as a step; plain, the same bytes are written into a map.
 void StrokeCase(benchmark::State& state, bool recorded) {
-  const std::unique_ptr<Map> map = MakeFullMap();
-  map->Saved = false;  // as every press leaves it
-  MapHistory history;
-  EditorState editor;
-  editor.ActiveLayer = LayerFg;
+  MapDocument document(MakeFullMap());
+  auto plain = MakeFullMap();
+  document.MarkChanged();  // as every press leaves it
   int value = 1;
   for (auto _ : state) {
-    editor.SelectedIndex = value;
-    if (recorded) history.BeginStep(*map);
+    if (recorded) document.BeginStep("Paint");
     for (int x = 1; x <= StrokePresses; ++x) {
-      std::vector<bool>* filled =
-          recorded ? WatchToolPress(history, *map, editor, {}, MouseButton::Left, x, 100) : nullptr;
-      PlaceTilePress(*map, LayerFg, value, MouseButton::Left, x, 100, filled);
-      benchmark::DoNotOptimize(CountUsedTiles(*map));
+      if (recorded)
+        PlaceTilePress(document.Edit(), LayerFg, value, MouseButton::Left, x, 100);
+      else
+        plain->Cell(x, 100).FgTile = static_cast<uint8_t>(value);
+      benchmark::DoNotOptimize(CountUsedTiles(recorded ? document.GetMap() : *plain));
     }
-    if (recorded) history.EndStep(*map);
+    if (recorded) document.EndStep();
     value = value == 1 ? 2 : 1;
   }
   state.counters["presses"] = StrokePresses;
 }
 
-// A fill of all 65,025 cells, alternating between two tiles.
+// A fill of all 65,025 cells, alternating between two tiles: recorded
+// through the document, or the region found and written into a map.
 void FillCase(benchmark::State& state, bool recorded) {
-  auto map = EmptyFullSizeMap();
-  map->Saved = false;  // as every press leaves it
-  MapHistory history;
-  uint8_t oldValue = 0;
+  MapDocument document(EmptyFullSizeMap());
+  auto plain = EmptyFullSizeMap();
+  document.MarkChanged();  // as every press leaves it
   uint8_t newValue = 1;
   for (auto _ : state) {
-    std::vector<bool>* filled =
-        recorded ? history.WatchFill(*map, LayerBg, oldValue, newValue) : nullptr;
-    if (FloodFill(*map, LayerBg, oldValue, newValue, 1, 1, filled) != FullMapCells) {
+    int filled = 0;
+    if (recorded) {
+      filled = FloodFill(document.Edit(), LayerBg, newValue, 1, 1);
+      document.EndStep();
+    } else {
+      const std::vector<bool> region = FillRegion(*plain, LayerBg, 1, 1);
+      for (std::size_t i = 0; i < region.size(); ++i) {
+        if (!region[i]) continue;
+        plain->Cells[i].BgTile = newValue;
+        ++filled;
+      }
+    }
+    if (filled != FullMapCells) {
       state.SkipWithError("the fill did not change the whole map");
       break;
     }
-    if (recorded) history.EndStep(*map);
-    oldValue = newValue;
     newValue = newValue == 1 ? 2 : 1;
   }
   state.counters["cells"] = FullMapCells;
 }
 
-// A paste of a 16 x 16 block of the full map, alternately to two places.
+// A paste of a 16 x 16 block of the full map, alternately to two places:
+// recorded through the document, or the cells copied within a map.
 void PasteCase(benchmark::State& state, bool recorded) {
-  const std::unique_ptr<Map> map = MakeFullMap();
-  map->Saved = false;  // as every press leaves it
-  MapHistory history;
+  MapDocument document(MakeFullMap());
+  auto plain = MakeFullMap();
+  document.MarkChanged();  // as every press leaves it
   EditorState editor;
   CellSelection selection;
   for (int x = 1; x <= BlockSide; ++x)
@@ -120,11 +127,16 @@ void PasteCase(benchmark::State& state, bool recorded) {
   int target = 100;
   for (auto _ : state) {
     if (recorded) {
-      history.BeginStep(*map);
-      WatchToolPress(history, *map, editor, selection, MouseButton::Left, target, target);
+      document.BeginStep("Paste");
+      PastePress(document.Edit(), editor, selection, MouseButton::Left, target, target);
+      document.EndStep();
+    } else {
+      for (int i = 0; i < selection.Count(); ++i) {
+        const CellPosition cell = selection.Cells()[i];
+        const CellPosition to = PasteTarget(selection, i, target, target);
+        plain->Cell(to.X, to.Y) = plain->Cell(cell.X, cell.Y);
+      }
     }
-    PastePress(*map, editor, selection, MouseButton::Left, target, target);
-    if (recorded) history.EndStep(*map);
     target = target == 100 ? 150 : 100;
   }
   state.counters["cells"] = BlockSide * BlockSide;
@@ -150,25 +162,21 @@ void MemoryCase(benchmark::State& state) {
     auto map = EmptyFullSizeMap();
     const double before = ResidentBytes();
     state.ResumeTiming();
-    MapHistory history;
-    EditorState editor;
+    MapDocument document(std::move(map));
     for (int i = 0; i < 1000; ++i) {
       const int x = 1 + i % MaxMapSize;
       const int y = 1 + i / MaxMapSize;
-      editor.SelectedIndex = 1 + i % 3;
-      history.BeginStep(*map);
-      WatchToolPress(history, *map, editor, {}, MouseButton::Left, x, y);
-      PlaceTilePress(*map, LayerBg, editor.SelectedIndex, MouseButton::Left, x, y);
-      history.EndStep(*map);
+      document.BeginStep("Paint");
+      PlaceTilePress(document.Edit(), LayerBg, 1 + i % 3, MouseButton::Left, x, y);
+      document.EndStep();
     }
     for (int i = 0; i < 100; ++i) {
-      const uint8_t oldValue = map->Cell(1, 1).LayerByte(LayerMg);
-      const auto newValue = static_cast<uint8_t>(oldValue == 1 ? 2 : 1);
-      std::vector<bool>* filled = history.WatchFill(*map, LayerMg, oldValue, newValue);
-      FloodFill(*map, LayerMg, oldValue, newValue, 1, 1, filled);
-      history.EndStep(*map);
+      const uint8_t oldValue = document.GetMap().Cell(1, 1).LayerByte(LayerMg);
+      FloodFill(document.Edit(), LayerMg, oldValue == 1 ? 2 : 1, 1, 1);
+      document.EndStep();
     }
     state.PauseTiming();
+    const MapHistory& history = document.History();
     state.counters["steps"] = static_cast<double>(history.StepCount());
     state.counters["historyMB"] = static_cast<double>(history.Bytes()) / MB;
     state.counters["grownMB"] = (ResidentBytes() - before) / MB;

@@ -14,6 +14,8 @@
 #include "app/control_panel.h"
 #include "app/main_form.h"
 #include "app/size_spin_box.h"
+#include "editing/editor_session.h"
+#include "recovery/autosave.h"
 #include "bench_main.h"
 #include "bench_map.h"
 #include "model/limits.h"
@@ -38,16 +40,17 @@ int IdleSeconds() {
 void IdleCase(benchmark::State& state) {
   QDir::setCurrent(QStringLiteral(ZUBO_PROGRAM_DIR));
   NoBoxes boxes;
-  TMainForm form(boxes);
+  EditorSession session;
+  Autosave autosave;
+  TMainForm form(boxes, session, autosave);
   if (!form.StartUp()) {
     state.SkipWithError("start-up failed");
     return;
   }
   form.CreateEditPlatform();
   form.show();
-  form.SetMapSize(MaxMapSize, MaxMapSize);
-  form.GetMap() = *MakeFullMap();
-  form.Panel()->UDZoom->setValue(2);
+  session.Document.Replace(*MakeFullMap());
+  form.findChild<ControlPanel*>()->UDZoom->setValue(2);
   QApplication::processEvents();
   for (auto _ : state) {
     const double before = ProcessCpuSeconds();

@@ -11,6 +11,7 @@
 #include "bench_main.h"
 #include "bench_map.h"
 #include "editing/flood_fill.h"
+#include "editing/map_document.h"
 #include "levelfile/level_reader.h"
 #include "levelfile/level_writer.h"
 #include "levelfile/validation.h"
@@ -24,15 +25,15 @@ namespace fs = std::filesystem;
 // whole region again.
 void FloodFillCase(benchmark::State& state, std::unique_ptr<Map> map, int first, int second,
                    int expectedCells) {
-  int oldValue = map->Cell(1, 1).BgTile;
+  MapDocument document(std::move(map));
   int newValue = first;
   for (auto _ : state) {
-    const int changed = FloodFill(*map, LayerBg, static_cast<uint8_t>(oldValue), newValue, 1, 1);
+    const int changed = FloodFill(document.Edit(), LayerBg, newValue, 1, 1);
+    document.EndStep();
     if (changed != expectedCells) {
       state.SkipWithError("the fill did not change the whole region");
       break;
     }
-    oldValue = newValue;
     newValue = newValue == first ? second : first;
   }
   state.counters["cells"] = expectedCells;

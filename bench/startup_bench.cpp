@@ -11,6 +11,8 @@
 #include <cstring>
 
 #include "app/main_form.h"
+#include "editing/editor_session.h"
+#include "recovery/autosave.h"
 #include "bench_main.h"
 #include "no_boxes.h"
 
@@ -23,7 +25,9 @@ constexpr char StartOnceFlag[] = "--start-once";
 // false when start-up failed or showed a box.
 bool StartWindow() {
   NoBoxes boxes;
-  TMainForm mainForm(boxes);
+  EditorSession session;
+  Autosave autosave;
+  TMainForm mainForm(boxes, session, autosave);
   const bool started = mainForm.StartUp();
   mainForm.CreateEditPlatform();
   mainForm.show();

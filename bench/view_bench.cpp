@@ -14,7 +14,7 @@
 #include "bench_main.h"
 #include "bench_map.h"
 #include "editing/cell_selection.h"
-#include "editing/history_watch.h"
+#include "editing/map_document.h"
 #include "editing/map_history.h"
 #include "model/editor_state.h"
 #include "model/map.h"
@@ -98,13 +98,14 @@ void RefreshCellCase(benchmark::State& state) {
   }
 }
 
-// A paste of a 16 x 16 block as the window runs it: the paste, recorded or
-// not as an undo step, then the full redraw its result asks for.
+// A paste of a 16 x 16 block as the window runs it: the paste, through the
+// document as an undo step or copied by hand within the map, then the full
+// redraw its result asks for.
 void PastePressCase(benchmark::State& state, bool recorded) {
   Scene scene(10, 0);
-  Map& map = *scene.FullMap;
-  map.Saved = false;  // as every press leaves it
-  MapHistory history;
+  MapDocument document(std::make_unique<Map>(*scene.FullMap));
+  Map& plain = *scene.FullMap;
+  document.MarkChanged();  // as every press leaves it
   EditorState editor;
   CellSelection selection;
   for (int x = 1; x <= 16; ++x)
@@ -113,12 +114,17 @@ void PastePressCase(benchmark::State& state, bool recorded) {
   int target = 20;
   for (auto _ : state) {
     if (recorded) {
-      history.BeginStep(map);
-      WatchToolPress(history, map, editor, selection, MouseButton::Left, target, target);
+      document.BeginStep("Paste");
+      PastePress(document.Edit(), editor, selection, MouseButton::Left, target, target);
+      document.EndStep();
+    } else {
+      for (int i = 0; i < selection.Count(); ++i) {
+        const CellPosition cell = selection.Cells()[i];
+        const CellPosition to = PasteTarget(selection, i, target, target);
+        plain.Cell(to.X, to.Y) = plain.Cell(cell.X, cell.Y);
+      }
     }
-    PastePress(map, editor, selection, MouseButton::Left, target, target);
-    if (recorded) history.EndStep(map);
-    scene.View.RedrawView(scene.Buffer, map, scene.Inputs);
+    scene.View.RedrawView(scene.Buffer, recorded ? document.GetMap() : plain, scene.Inputs);
     benchmark::DoNotOptimize(scene.Buffer.constBits());
     target = target == 20 ? 40 : 20;
   }

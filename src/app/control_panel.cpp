@@ -15,6 +15,7 @@
 #include <QToolButton>
 
 #include "app/arrow_button.h"
+#include "app/emulator_launch.h"
 #include "app/size_spin_box.h"
 #include "model/editor_state.h"
 #include "model/limits.h"
@@ -141,6 +142,42 @@ ControlPanel::ControlPanel(QWidget* parent) : QFrame(parent) {
 
 // Presses that a control passes on stop here; only the panel's own free area
 // counts as a press on the panel.
+ShowSwitches ControlPanel::Shows() const {
+  ShowSwitches show;
+  show.BG = CBShowBG->isChecked();
+  show.MG = CBShowMG->isChecked();
+  show.FG = CBShowFG->isChecked();
+  show.Objects = CBShowObjects->isChecked();
+  show.Platforms = CBShowPlatforms->isChecked();
+  return show;
+}
+
+int ControlPanel::SelectedPosition() const {
+  return UDSel->value();
+}
+
+std::string ControlPanel::EmulatorArgumentString() const {
+  return ::EmulatorArgumentString(UDScreenWidth->text().toStdString(),
+                                  UDScreenHeight->text().toStdString(), CBZoomed->isChecked());
+}
+
+void ControlPanel::ShowMapValues(int width, int height, int background) {
+  UDWidth->setValue(width);
+  UDHeight->setValue(height);
+  CBBackground->setCurrentIndex(background);
+}
+
+void ControlPanel::ShowTileCounts(int bg, int mg, int fg) {
+  EBGTiles->setText(QString::number(bg));
+  EMGTiles->setText(QString::number(mg));
+  EFGTiles->setText(QString::number(fg));
+}
+
+void ControlPanel::ShowCustomTextsPanel(bool shown) {
+  SpecialPanel->setVisible(!shown);
+  CustomTextsPanel->setVisible(shown);
+}
+
 void ControlPanel::mousePressEvent(QMouseEvent* event) {
   event->accept();
   if (!childAt(event->position().toPoint()) && OnMouseDown) OnMouseDown();

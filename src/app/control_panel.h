@@ -2,6 +2,9 @@
 
 #include <QFrame>
 #include <functional>
+#include <string>
+
+#include "view/view_geometry.h"
 
 class QCheckBox;
 class QComboBox;
@@ -27,6 +30,18 @@ class ControlPanel : public QFrame {
 
   // Panel1MouseDown: a press on the panel's free area.
   std::function<void()> OnMouseDown;
+
+  // What the program reads from the panel and shows on it.
+  ShowSwitches Shows() const;
+  int SelectedPosition() const;
+  // The screen size and zoom switch the emulator is started with.
+  std::string EmulatorArgumentString() const;
+  // The map's size and background, shown without running the resize rules.
+  void ShowMapValues(int width, int height, int background);
+  // The three tile usage counters.
+  void ShowTileCounts(int bg, int mg, int fg);
+  // Which of the two tool panels shows.
+  void ShowCustomTextsPanel(bool shown);
 
   // File group.
   QLabel* LFile = nullptr;

@@ -6,7 +6,9 @@
 #include "app/main_form.h"
 #include "app/message_boxes.h"
 #include "app/start_options.h"
+#include "editing/editor_session.h"
 #include "model/message_texts.h"
+#include "recovery/autosave.h"
 
 int main(int argc, char** argv) {
   // The options are read before any window system is touched: --help and a
@@ -26,7 +28,9 @@ int main(int argc, char** argv) {
   // The recovery copies live in the user's folder for Zubo/Editor.
   QApplication::setOrganizationName(QStringLiteral("Zubo"));
   QtMessageBoxes boxes;
-  TMainForm mainForm(boxes, nullptr, !options.SpecialTools);
+  EditorSession session;
+  Autosave autosave;
+  TMainForm mainForm(boxes, session, autosave, !options.SpecialTools);
   if (!mainForm.StartUp()) return 1;
   mainForm.CreateEditPlatform();
   mainForm.show();

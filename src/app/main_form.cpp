@@ -1,14 +1,11 @@
 #include "app/main_form.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFontDatabase>
 #include <QGuiApplication>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -19,12 +16,12 @@
 #include <algorithm>
 
 #include "app/control_panel.h"
+#include "app/edit_platform.h"
 #include "app/message_boxes.h"
 #include "app/size_spin_box.h"
-#include "editing/edit_platform.h"
-#include "editing/history_watch.h"
-#include "editing/map_history.h"
+#include "editing/editor_session.h"
 #include "editing/map_resizing.h"
+#include "levelfile/file_paths.h"
 #include "model/map.h"
 #include "model/message_texts.h"
 #include "view/draw_surface.h"
@@ -32,7 +29,6 @@
 #include "view/map_view.h"
 #include "view/palette.h"
 #include "view/tile_counters.h"
-#include "view/tile_set.h"
 
 namespace {
 
@@ -40,8 +36,6 @@ constexpr char MainFormCaption[] = "Zubo Editor";
 constexpr int RedrawInterval = 300;
 // The window is the screen's height less this.
 constexpr int ScreenHeightMargin = 50;
-// How long a released arrow key waits for the press of an auto-repeat.
-constexpr int ArrowReleaseDelay = 20;
 
 QFont WindowFont() {
   QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
@@ -52,12 +46,12 @@ QFont WindowFont() {
 
 }  // namespace
 
-TMainForm::TMainForm(MessageBoxes& boxes, QWidget* parent, bool customTextsEnabled)
+TMainForm::TMainForm(MessageBoxes& boxes, EditorSession& session, Autosave& autosave,
+                     bool customTextsEnabled, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       Boxes(boxes),
-      EditedMap(std::make_unique<Map>()),
-      Tiles(std::make_unique<TileSets>()),
-      EditHistory(std::make_unique<MapHistory>()),
+      Session(session),
+      Recovery(autosave),
       CustomTextsAtStartUp(customTextsEnabled) {
   setObjectName(QStringLiteral("MainForm"));
   setWindowTitle(QString::fromLatin1(MainFormCaption));
@@ -75,16 +69,9 @@ TMainForm::TMainForm(MessageBoxes& boxes, QWidget* parent, bool customTextsEnabl
   Timer = new QTimer(this);
   Timer->setObjectName(QStringLiteral("Timer"));
   Timer->setInterval(RedrawInterval);
-  TimerSipky = new QTimer(this);
-  TimerSipky->setObjectName(QStringLiteral("TimerSipky"));
-  TimerSipky->setInterval(CameraArmedInterval);
-  TimerSipky->setTimerType(Qt::PreciseTimer);
-  ArrowRelease = new QTimer(this);
-  ArrowRelease->setSingleShot(true);
-  ArrowRelease->setInterval(ArrowReleaseDelay);
-  ArrowRelease->setTimerType(Qt::PreciseTimer);
 
-  SetProgramFolder(QCoreApplication::applicationDirPath());
+  if (Session.ProgramFolder.empty())
+    Session.ProgramFolder = ProgramFolder(QCoreApplication::applicationDirPath().toStdString());
   ConnectControls();
 }
 
@@ -102,8 +89,6 @@ void TMainForm::ConnectControls() {
   ConnectCamera();
   ConnectFiles();
   ConnectCustomTexts();
-  ConnectBlocks();
-  ConnectHistory();
   Panel1->OnMouseDown = [this] { Panel1MouseDown(); };
   connect(Panel1->BHelp, &QPushButton::clicked, this, [this] { BHelpClick(); });
   // BHelp is the window's cancel button: Esc presses it.
@@ -112,25 +97,23 @@ void TMainForm::ConnectControls() {
 
   connect(Panel1->UDZoom, qOverload<int>(&QSpinBox::valueChanged), this, [this] { EZoomChange(); });
   connect(Panel1->UDSel, qOverload<int>(&QSpinBox::valueChanged), this, [this] { ESelChange(); });
-  // Width, height and background live in their controls; the map mirrors
-  // them. Arrow steps and program changes run the resize rules first; a
-  // typed size is only mirrored.
+  // Arrow steps and program changes of a size run the resize rules first; a
+  // typed size only becomes the map's.
   Panel1->UDWidth->OnChanging = [this](int proposed) { UDWidthChangingEx(proposed); };
   Panel1->UDHeight->OnChanging = [this](int proposed) { UDHeightChangingEx(proposed); };
   connect(Panel1->UDWidth, qOverload<int>(&QSpinBox::valueChanged), this,
-          [this](int value) { MirrorSize(value, EditedMap->Height); });
+          [this](int value) { MirrorSize(value, Session.Document.GetMap().Height); });
   connect(Panel1->UDHeight, qOverload<int>(&QSpinBox::valueChanged), this,
-          [this](int value) { MirrorSize(EditedMap->Width, value); });
+          [this](int value) { MirrorSize(Session.Document.GetMap().Width, value); });
   connect(Panel1->CBBackground, qOverload<int>(&QComboBox::currentIndexChanged), this,
           [this](int index) { CBBackgroundChange(std::max(index, 0)); });
   connect(Panel1->CBBackground, qOverload<int>(&QComboBox::activated), this,
-          [this] { EditedMap->Saved = false; });
+          [this] { Session.Document.MarkChanged(); });
 }
 
 bool TMainForm::StartUp() {
   CustomTextsSwitch = CustomTextsAtStartUp;
-  Panel1->SpecialPanel->setVisible(!CustomTextsSwitch);
-  Panel1->CustomTextsPanel->setVisible(CustomTextsSwitch);
+  Panel1->ShowCustomTextsPanel(CustomTextsSwitch);
   SizeToScreen();
   FormResize();
   StartEditingState();
@@ -153,30 +136,31 @@ void TMainForm::SizeToScreen() {
   move(0, 0);
 }
 
+// The map starts empty, of the size the up-downs show, and saved.
 void TMainForm::StartEditingState() {
-  View.CameraX = 0;
-  View.CameraY = 0;
-  Editor.ActiveTool = Tool::ToolPlaceTile;
-  EditedMap->PrimaryCharX = -1;
-  Editor.ActiveLayer = LayerBg;
+  Session.View.CameraX = 0;
+  Session.View.CameraY = 0;
+  Session.Tools.Reset();
   SetModeRow(ModeBackground);
-  Editor.SelectedIndex = 1;
   Panel1->CBBackground->setCurrentIndex(0);
-  EditedMap->Width = Panel1->UDWidth->value();
-  EditedMap->Height = Panel1->UDHeight->value();
-  EditedMap->Saved = true;
+  MapEdit edit = Session.Document.Edit();
+  edit.ClearPrimaryChar();
+  edit.SetWidth(Panel1->UDWidth->value());
+  edit.SetHeight(Panel1->UDHeight->value());
+  Session.Document.MarkSaved();
+  Session.Document.StartHistory();
   UpdateTileCounters();
 }
 
 bool TMainForm::LoadTiles() {
-  const TileLoadResult result = LoadTileSets(QDir::currentPath() + QLatin1Char('/'), *Tiles);
+  const TileLoadResult result = LoadTileSets(QDir::currentPath() + QLatin1Char('/'), Session.Sets);
   if (!result.Ok) {
     Boxes.ShowMessage(result.Error);
     return false;
   }
-  View.Zoom = Panel1->UDZoom->value();
-  View.CellSize = CellSizeFor(View.Zoom, Tiles->BaseTileSize);
-  MapDrawing = std::make_unique<MapView>(*Tiles);
+  Session.View.Zoom = Panel1->UDZoom->value();
+  Session.View.CellSize = CellSizeFor(Session.View.Zoom, Session.Sets.BaseTileSize);
+  MapDrawing = std::make_unique<MapView>(Session.Sets);
   LastFrame = std::make_unique<FrameRecord>();
   return true;
 }
@@ -187,8 +171,8 @@ void TMainForm::FormResize() {
   DXDraw->setGeometry(0, 0, clientWidth, std::max(0, clientHeight - ControlPanel::PanelHeight));
   Panel1->setGeometry(ControlPanel::PanelLeft, clientHeight - ControlPanel::PanelHeight,
                       clientWidth, ControlPanel::PanelHeight);
-  View.ViewWidth = DXDraw->width();
-  View.ViewHeight = DXDraw->height();
+  Session.View.ViewWidth = DXDraw->width();
+  Session.View.ViewHeight = DXDraw->height();
 }
 
 // The surface's new buffer is drawn at once, so no frame shows it empty.
@@ -209,31 +193,16 @@ void TMainForm::showEvent(QShowEvent* event) {
 void TMainForm::TimerTimer() {
   if (!MapDrawing || !DXDraw->IsReady()) return;
   const ViewInputs inputs = CurrentViewInputs();
-  if (!LastFrame->Shows(*EditedMap, inputs, DXDraw->BufferGeneration())) DrawFrame(inputs);
+  if (!LastFrame->Shows(Session.Document.GetMap(), inputs, DXDraw->BufferGeneration()))
+    DrawFrame(inputs);
 }
 
 ViewInputs TMainForm::CurrentViewInputs() const {
   ViewInputs inputs;
-  inputs.Geometry = View;
-  inputs.Show.BG = Panel1->CBShowBG->isChecked();
-  inputs.Show.MG = Panel1->CBShowMG->isChecked();
-  inputs.Show.FG = Panel1->CBShowFG->isChecked();
-  inputs.Show.Objects = Panel1->CBShowObjects->isChecked();
-  inputs.Show.Platforms = Panel1->CBShowPlatforms->isChecked();
-  inputs.ActiveTool = Editor.ActiveTool;
-  inputs.ActiveLayer = Editor.ActiveLayer;
-  inputs.SelectedPosition = Panel1->UDSel->value();
-  inputs.Overlay.PointerPosition = Pointer;
-  inputs.Overlay.SpringInProgress = SpringTool.SpringInProgress;
-  inputs.Overlay.LastSpringPoint = SpringTool.LastSpringPoint;
-  if (Editor.ActiveTool == Tool::ToolPasteBlock)
-    inputs.Block.Preview = PastePreview(*EditedMap, Cells, View, Pointer.x(), Pointer.y());
-  if (Editor.ActiveTool == Tool::ToolSelectBlock || Editor.ActiveTool == Tool::ToolPasteBlock)
-    inputs.Block.Outlines = SelectionOutlines(Cells, View);
-  if (Placement == PlatformStage::StartPlaced)
-    inputs.Overlay.Placing = PlatformPlacing::ChoosingEnd;
-  else if (Placement == PlatformStage::AwaitingSwitch)
-    inputs.Overlay.Placing = PlatformPlacing::ChoosingSwitch;
+  inputs.Geometry = Session.View;
+  inputs.Show = Panel1->Shows();
+  inputs.SelectedPosition = Panel1->SelectedPosition();
+  Session.Tools.DescribeTo(inputs);
   return inputs;
 }
 
@@ -242,64 +211,83 @@ void TMainForm::RedrawView() {
 }
 
 void TMainForm::DrawFrame(const ViewInputs& inputs) {
-  if (MapDrawing->RedrawView(DXDraw->Buffer(), *EditedMap, inputs)) {
+  const Map& map = Session.Document.GetMap();
+  if (MapDrawing->RedrawView(DXDraw->Buffer(), map, inputs)) {
     DXDraw->Flip();
-    LastFrame->Remember(*EditedMap, inputs, DXDraw->BufferGeneration());
+    LastFrame->Remember(map, inputs, DXDraw->BufferGeneration());
   } else {
     LastFrame->Forget();
     RecoverCorruptedMap();
   }
 }
 
+void TMainForm::RefreshCells(const std::vector<CellPosition>& cells) {
+  if (cells.empty() || !MapDrawing || !DXDraw->IsReady()) return;
+  const ViewInputs inputs = CurrentViewInputs();
+  for (const CellPosition& cell : cells)
+    MapDrawing->RefreshCell(DXDraw->Buffer(), Session.Document.GetMap(), inputs, cell.X, cell.Y);
+  DXDraw->Flip();
+  // The cells are drawn over whatever lay on them (a spring, a label, the
+  // palette): the next tick draws the whole frame again.
+  LastFrame->Forget();
+}
+
 // A map that refers to a missing tile cannot be drawn: it is replaced by an
 // empty 20 x 20 map without asking, then the user is told.
 void TMainForm::RecoverCorruptedMap() {
-  SetMapSize(DefaultMapSize, DefaultMapSize);
-  EditedMap->Saved = true;
-  NewMap();
+  NewDefaultMap();
   Boxes.ShowMessage(QString::fromLatin1(MessageTexts::MapCorrupted));
+}
+
+void TMainForm::NewDefaultMap() {
+  MapEdit edit = Session.Document.Edit();
+  edit.SetWidth(DefaultMapSize);
+  edit.SetHeight(DefaultMapSize);
+  NewMap();
 }
 
 void TMainForm::NewMap() {
   // The map is emptied first, so that a redraw run by the selection change
-  // below already draws the empty map.
-  ::NewMap(*EditedMap);
-  ClearHistory();
-  // The spring or platform that was being placed has gone with the lists.
-  SpringTool.SpringInProgress = false;
-  Placement = PlatformStage::Idle;
-  View.CameraX = 0;
-  View.CameraY = 0;
-  Editor.SelectedIndex = 1;
+  // below already draws the empty map. The spring or platform that was
+  // being placed has gone with the lists.
+  Session.Document.New();
+  Session.Tools.Reset();
+  Session.View.CameraX = 0;
+  Session.View.CameraY = 0;
   Panel1->UDSel->setValue(1);
-  Editor.ActiveTool = Tool::ToolPlaceTile;
-  Editor.ActiveLayer = LayerBg;
   SetCustomTextsMemo({});
   SetModeRow(ModeBackground);
+  ShowMapValues();
+}
+
+// The controls follow the document; their signals find the map as they show
+// it and change nothing.
+void TMainForm::ShowMapValues() {
+  const Map& map = Session.Document.GetMap();
+  Panel1->ShowMapValues(map.Width, map.Height, map.Background);
   UpdateTileCounters();
 }
 
 void TMainForm::EZoomChange() {
-  View.Zoom = Panel1->UDZoom->value();
-  View.CellSize = CellSizeFor(View.Zoom, Tiles->BaseTileSize);
+  Session.View.Zoom = Panel1->UDZoom->value();
+  Session.View.CellSize = CellSizeFor(Session.View.Zoom, Session.Sets.BaseTileSize);
   RedrawView();
 }
 
 void TMainForm::ESelChange() {
-  const TileSet* set = PaletteTileSet(*Tiles, Editor.ActiveTool, Editor.ActiveLayer);
-  const std::optional<int> selected =
-      CorrectSelectedIndex(Editor.ActiveTool, Panel1->UDSel->value(), set ? set->ImageCount() : 0);
+  const EditorState& state = Session.Tools.State();
+  const TileSet* set = PaletteTileSet(Session.Sets, state.ActiveTool, state.ActiveLayer);
+  const std::optional<int> selected = CorrectSelectedIndex(
+      state.ActiveTool, Panel1->SelectedPosition(), set ? set->ImageCount() : 0);
   if (!selected) return;
-  Editor.SelectedIndex = *selected;
+  Session.Tools.SetSelectedIndex(*selected);
   Panel1->UDSel->setValue(*selected);
   RedrawView();
 }
 
 void TMainForm::UpdateTileCounters() {
-  const TileCounts counts = CountUsedTiles(*EditedMap);
-  Panel1->EBGTiles->setText(QString::number(counts.BG));
-  Panel1->EMGTiles->setText(QString::number(counts.MG));
-  Panel1->EFGTiles->setText(QString::number(counts.FG));
+  const TileCounts counts = CountUsedTiles(Session.Document.GetMap());
+  Panel1->ShowTileCounts(counts.BG, counts.MG, counts.FG);
 }
 
 void TMainForm::BHelpClick() {
@@ -310,23 +298,41 @@ void TMainForm::FocusWindow() {
   setFocus(Qt::MouseFocusReason);
 }
 
-void TMainForm::SetMapSize(int width, int height) {
-  Panel1->UDWidth->SetPosition(width);
-  Panel1->UDHeight->SetPosition(height);
-}
-
 void TMainForm::UDWidthChangingEx(int proposed) {
-  WatchWidthStep(*EditHistory, *EditedMap);
-  ::UDWidthChangingEx(*EditedMap, Panel1->UDWidth->value(), proposed,
+  MapDocument& document = Session.Document;
+  document.EndStep();
+  document.BeginStep("Map width");
+  document.MarkChanged();
+  ::UDWidthChangingEx(document.Edit(), Panel1->UDWidth->value(), proposed,
                       Panel1->CBRiseLeft->isChecked());
-  EditHistory->EndStep(*EditedMap);
+  document.EndStep();
 }
 
 void TMainForm::UDHeightChangingEx(int proposed) {
-  WatchHeightStep(*EditHistory, *EditedMap);
-  ::UDHeightChangingEx(*EditedMap, Panel1->UDHeight->value(), proposed,
+  MapDocument& document = Session.Document;
+  document.EndStep();
+  document.BeginStep("Map height");
+  document.MarkChanged();
+  ::UDHeightChangingEx(document.Edit(), Panel1->UDHeight->value(), proposed,
                        Panel1->CBRiseDown->isChecked());
-  EditHistory->EndStep(*EditedMap);
+  document.EndStep();
+}
+
+// A typed size becomes the map's without the resize rules; an arrow step has
+// changed the map already.
+void TMainForm::MirrorSize(int width, int height) {
+  const Map& map = Session.Document.GetMap();
+  if (width != map.Width || height != map.Height) Session.Document.TypeSize(width, height);
+}
+
+// A background chosen is a step of its own.
+void TMainForm::CBBackgroundChange(int index) {
+  MapDocument& document = Session.Document;
+  if (index == document.GetMap().Background) return;
+  document.EndStep();
+  document.BeginStep("Background");
+  document.Edit().SetBackground(index);
+  document.EndStep();
 }
 
 void TMainForm::FormMouseDown() {

@@ -8,8 +8,12 @@
 #include "app/arrow_button.h"
 #include "app/control_panel.h"
 #include "app/main_form.h"
+#include "editing/editor_session.h"
 
 namespace {
+
+// How long a released arrow key waits for the press of an auto-repeat.
+constexpr int ArrowReleaseDelay = 20;
 
 ScrollDirection ArrowKeyDirection(int key) {
   switch (key) {
@@ -52,6 +56,14 @@ int DigitRowKey(const QKeyEvent& event) {
 }  // namespace
 
 void TMainForm::ConnectCamera() {
+  TimerSipky = new QTimer(this);
+  TimerSipky->setObjectName(QStringLiteral("TimerSipky"));
+  TimerSipky->setInterval(CameraArmedInterval);
+  TimerSipky->setTimerType(Qt::PreciseTimer);
+  ArrowRelease = new QTimer(this);
+  ArrowRelease->setSingleShot(true);
+  ArrowRelease->setInterval(ArrowReleaseDelay);
+  ArrowRelease->setTimerType(Qt::PreciseTimer);
   connect(TimerSipky, &QTimer::timeout, this, [this] { TimerSipkyTimer(); });
   connect(ArrowRelease, &QTimer::timeout, this, [this] { FormKeyUp(ReleasedArrowKey); });
   const std::pair<ArrowButton*, ScrollDirection> buttons[] = {
@@ -83,7 +95,7 @@ void TMainForm::StopScrolling() {
 void TMainForm::TimerSipkyTimer() {
   const int next = NextCameraInterval(TimerSipky->interval());
   if (next != TimerSipky->interval()) TimerSipky->setInterval(next);
-  StepCamera(View, Direction);
+  StepCamera(Session.View, Direction);
   RedrawView();
 }
 

@@ -10,8 +10,7 @@
 #include "app/control_panel.h"
 #include "app/custom_texts.h"
 #include "app/main_form.h"
-#include "editing/map_history.h"
-#include "model/map.h"
+#include "editing/editor_session.h"
 
 void TMainForm::ConnectCustomTexts() {
   QPlainTextEdit* memo = Panel1->MCustomTexts;
@@ -24,9 +23,8 @@ void TMainForm::ConnectCustomTexts() {
 
 // An edit of the texts is an edit of the map.
 void TMainForm::MCustomTextsChange() {
-  EditHistory->NoteTextsChange(*EditedMap);
-  EditedMap->CustomTexts = CustomTextLines(*Panel1->MCustomTexts);
-  EditedMap->Saved = false;
+  Session.Document.SetCustomTexts(CustomTextLines(*Panel1->MCustomTexts));
+  Session.Document.MarkChanged();
 }
 
 void TMainForm::UpdateCustomTextsId() {
@@ -44,7 +42,7 @@ void TMainForm::SetCustomTextsMemoText(const QString& text) {
     const QSignalBlocker blocker(memo);
     memo->setPlainText(text);
   }
-  EditedMap->CustomTexts = CustomTextLines(*memo);
+  Session.Document.SetCustomTexts(CustomTextLines(*memo));
 }
 
 namespace {

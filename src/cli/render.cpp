@@ -13,7 +13,7 @@
 #include <memory>
 
 #include "cli/commands.h"
-#include "levelfile/safe_file.h"
+#include "files/safe_file.h"
 #include "model/map.h"
 #include "model/message_texts.h"
 #include "view/map_view.h"

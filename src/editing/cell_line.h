@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "editing/point_to_cell.h"
+#include "view/view_geometry.h"
 
 // The cells of the straight line from one cell to another, in order, without
 // the first and with the last: the cells a stroke crosses between two pointer

@@ -52,8 +52,9 @@ CellPosition PasteTarget(const CellSelection& selection, int i, int x, int y) {
   return CellPosition{cell.X + x - anchor.X, cell.Y + y - anchor.Y};
 }
 
-EditResult PastePress(Map& map, EditorState& state, const CellSelection& selection,
+EditResult PastePress(MapEdit edit, EditorState& state, const CellSelection& selection,
                       MouseButton button, int x, int y) {
+  const Map& map = edit.Read();
   if (!map.InUse(x, y)) return {};
   switch (button) {
     case MouseButton::Right:
@@ -75,7 +76,7 @@ EditResult PastePress(Map& map, EditorState& state, const CellSelection& selecti
 
   for (int i = 0; i < selection.Count(); ++i) {
     const CellPosition target = PasteTarget(selection, i, x, y);
-    if (map.InUse(target.X, target.Y)) map.Cell(target.X, target.Y) = sources[i];
+    if (map.InUse(target.X, target.Y)) edit.Cell(target.X, target.Y) = sources[i];
   }
   return EditResult::Redraw();
 }
@@ -106,9 +107,8 @@ std::vector<BlockOutline> SelectionOutlines(const CellSelection& selection,
   std::vector<BlockOutline> outlines;
   outlines.reserve(selection.Cells().size());
   for (const CellPosition& cell : selection.Cells()) {
-    outlines.push_back(BlockOutline{
-        (cell.X - 1 - geometry.CameraX) * geometry.CellSize + 1,
-        geometry.ViewHeight - (cell.Y - geometry.CameraY) * geometry.CellSize, geometry.CellSize});
+    const PixelPosition topLeft = CellTopLeft(geometry, cell.X, cell.Y);
+    outlines.push_back(BlockOutline{topLeft.X + 1, topLeft.Y, geometry.CellSize});
   }
   return outlines;
 }

@@ -3,8 +3,9 @@
 #include <vector>
 
 #include "editing/edit_result.h"
+#include "editing/map_edit.h"
 #include "editing/mouse_button.h"
-#include "editing/point_to_cell.h"
+#include "view/view_geometry.h"
 #include "view/block_overlay.h"
 #include "view/view_geometry.h"
 
@@ -64,7 +65,7 @@ CellPosition PasteTarget(const CellSelection& selection, int i, int x, int y);
 // read before any target is written, so a paste over its own selection
 // copies the contents from before the paste. Springs, platforms and the
 // primary char stay where they are. A cell off the map changes nothing.
-EditResult PastePress(Map& map, EditorState& state, const CellSelection& selection,
+EditResult PastePress(MapEdit edit, EditorState& state, const CellSelection& selection,
                       MouseButton button, int x, int y);
 
 // The preview of a paste at the pointer's pixel (pointerX, pointerY), in the

@@ -3,7 +3,7 @@
 #include <utility>
 #include <vector>
 
-#include "editing/point_to_cell.h"
+#include "view/view_geometry.h"
 #include "model/map.h"
 
 namespace {
@@ -26,33 +26,34 @@ class VisitedCells {
 
 }  // namespace
 
-int FloodFill(Map& map, int layer, uint8_t oldValue, int newValue, int x, int y,
-              std::vector<bool>* filled) {
-  const auto newByte = static_cast<uint8_t>(newValue);
-  if (!IsTileLayer(layer) || oldValue == newByte || !map.InUse(x, y) ||
-      map.Cell(x, y).LayerByte(layer) != oldValue)
-    return 0;
-
+std::vector<bool> FillRegion(const Map& map, int layer, int x, int y) {
+  if (!IsTileLayer(layer) || !map.InUse(x, y)) return {};
+  const uint8_t value = map.Cell(x, y).LayerByte(layer);
   VisitedCells visited;
   std::vector<CellPosition> pending{CellPosition{x, y}};
   visited.Add(pending.back());
-  int changed = 0;
   while (!pending.empty()) {
     const CellPosition cell = pending.back();
     pending.pop_back();
-    map.Cell(cell.X, cell.Y).LayerByte(layer) = newByte;
-    ++changed;
     const CellPosition neighbours[] = {
         {cell.X - 1, cell.Y}, {cell.X + 1, cell.Y}, {cell.X, cell.Y - 1}, {cell.X, cell.Y + 1}};
     for (const CellPosition& next : neighbours) {
       if (!map.InUse(next.X, next.Y) || visited.Contains(next) ||
-          map.Cell(next.X, next.Y).LayerByte(layer) != oldValue)
+          map.Cell(next.X, next.Y).LayerByte(layer) != value)
         continue;
       visited.Add(next);
       pending.push_back(next);
     }
   }
-  // Every cell put on the work list was filled.
-  if (filled) *filled = visited.Take();
-  return changed;
+  // Every cell put on the work list belongs to the region.
+  return visited.Take();
+}
+
+int FloodFill(MapEdit edit, int layer, int newValue, int x, int y) {
+  const Map& map = edit.Read();
+  const auto newByte = static_cast<uint8_t>(newValue);
+  if (!IsTileLayer(layer) || !map.InUse(x, y)) return 0;
+  const uint8_t oldValue = map.Cell(x, y).LayerByte(layer);
+  if (oldValue == newByte) return 0;
+  return edit.FillLayer(layer, oldValue, newByte, FillRegion(map, layer, x, y));
 }

@@ -63,6 +63,7 @@ void Swap(SpringEntry& entry, Spring& spring) {
 
 // One step, and while it is open what it watches.
 struct MapStep {
+  std::string Name;
   MapScalars Before;
   MapScalars After;
   std::vector<CellEntry> Cells;
@@ -72,7 +73,9 @@ struct MapStep {
   // A size typed into its edit, which the next typed size joins.
   bool TypedSize = false;
 
-  // The slots in use when first watched, while the step is open.
+  // While the step is open: the cells kept, by storage index, and the
+  // slots in use when first watched.
+  std::vector<bool> CellsKept;
   bool SpringsWatched = false;
   bool PlatformsWatched = false;
   std::vector<SpringEntry> SpringsBefore;
@@ -91,15 +94,12 @@ struct MapStep {
     return bytes;
   }
 
-  // Keeps each cell once, as first watched, and only the cells that changed.
+  // Keeps only the cells that changed, in storage order.
   void CloseCells(const Map& map) {
     const auto byIndex = [](const CellEntry& a, const CellEntry& b) { return a.Index < b.Index; };
     if (!std::is_sorted(Cells.begin(), Cells.end(), byIndex))
       std::stable_sort(Cells.begin(), Cells.end(), byIndex);
-    Cells.erase(
-        std::unique(Cells.begin(), Cells.end(),
-                    [](const CellEntry& a, const CellEntry& b) { return a.Index == b.Index; }),
-        Cells.end());
+    CellsKept = {};
     Cells.erase(std::remove_if(Cells.begin(), Cells.end(),
                                [&map](const CellEntry& entry) {
                                  return map.Cells[entry.Index] == entry.Other;
@@ -166,11 +166,16 @@ MapHistory::MapHistory(std::size_t byteLimit) : ByteLimit(byteLimit) {}
 
 MapHistory::~MapHistory() = default;
 
-void MapHistory::BeginStep(const Map& map) {
+void MapHistory::BeginStep(const Map& map, const char* name) {
   NoteIfSaved(map);
   if (Open) return;
   Open = std::make_unique<MapStep>();
+  Open->Name = name;
   Open->Before = MapScalars::Of(map);
+}
+
+void MapHistory::Watch(const Map& map) {
+  if (!Open) BeginStep(map, "");
 }
 
 bool MapHistory::EndStep(const Map& map) {
@@ -187,43 +192,18 @@ bool MapHistory::EndStep(const Map& map) {
 void MapHistory::WatchCell(const Map& map, int x, int y) {
   if (!Map::InStorage(x, y)) return;
   if (Open && Open->Fill) EndStep(map);
-  BeginStep(map);
+  Watch(map);
   const int index = StorageIndex(x, y);
+  std::vector<bool>& kept = Open->CellsKept;
+  if (kept.empty()) kept.resize(GridSize * GridSize);
+  if (kept[index]) return;
+  kept[index] = true;
   Open->Cells.push_back(CellEntry{static_cast<uint16_t>(index), map.Cells[index]});
-}
-
-void MapHistory::WatchCells(const Map& map, int x1, int x2, int y1, int y2) {
-  x1 = std::max(x1, 1);
-  y1 = std::max(y1, 1);
-  x2 = std::min(x2, GridSize);
-  y2 = std::min(y2, GridSize);
-  if (x1 > x2 || y1 > y2) return;
-  WatchCell(map, x1, y1);
-  std::vector<CellEntry>& cells = Open->Cells;
-  cells.reserve(cells.size() + static_cast<std::size_t>(x2 - x1 + 1) * (y2 - y1 + 1));
-  for (int x = x1; x <= x2; ++x) {
-    for (int y = y1; y <= y2; ++y) {
-      const int index = StorageIndex(x, y);
-      cells.push_back(CellEntry{static_cast<uint16_t>(index), map.Cells[index]});
-    }
-  }
-}
-
-void MapHistory::WatchCells(const Map& map, const std::vector<CellPosition>& cells) {
-  if (cells.empty()) return;
-  WatchCell(map, cells.front().X, cells.front().Y);
-  std::vector<CellEntry>& entries = Open->Cells;
-  entries.reserve(entries.size() + cells.size());
-  for (const CellPosition& cell : cells) {
-    if (!Map::InStorage(cell.X, cell.Y)) continue;
-    const int index = StorageIndex(cell.X, cell.Y);
-    entries.push_back(CellEntry{static_cast<uint16_t>(index), map.Cells[index]});
-  }
 }
 
 void MapHistory::WatchSprings(const Map& map) {
   if (Open && Open->Fill) EndStep(map);
-  BeginStep(map);
+  Watch(map);
   if (Open->SpringsWatched) return;
   Open->SpringsWatched = true;
   for (int slot = 0; slot < std::clamp(map.SpringCount, 0, SpringCapacity); ++slot)
@@ -232,7 +212,7 @@ void MapHistory::WatchSprings(const Map& map) {
 
 void MapHistory::WatchPlatforms(const Map& map) {
   if (Open && Open->Fill) EndStep(map);
-  BeginStep(map);
+  Watch(map);
   if (Open->PlatformsWatched) return;
   Open->PlatformsWatched = true;
   const int count = std::clamp(map.PlatformCount, 0, PlatformCapacity);
@@ -245,7 +225,7 @@ void MapHistory::TypeSize(Map& map, int width, int height) {
   EndStep(map);
   NoteIfSaved(map);
   const bool joins = Position > 0 && Position == Steps.size() && Steps.back()->TypedSize;
-  if (!joins) BeginStep(map);
+  if (!joins) BeginStep(map, "Typed size");
   map.Width = width;
   map.Height = height;
   if (!joins) {
@@ -262,15 +242,17 @@ void MapHistory::TypeSize(Map& map, int width, int height) {
   if (SavedKnown && SavedPosition > Position) SavedKnown = false;
 }
 
-std::vector<bool>* MapHistory::WatchFill(const Map& map, int layer, uint8_t oldValue,
-                                         uint8_t newValue) {
+const std::vector<bool>& MapHistory::WatchFill(const Map& map, int layer, uint8_t oldValue,
+                                               uint8_t newValue, std::vector<bool> marks) {
+  std::string name = Open ? Open->Name : std::string();
   EndStep(map);
-  BeginStep(map);
+  BeginStep(map, name.c_str());
   Open->Fill = std::make_unique<FillRecord>();
   Open->Fill->Layer = layer;
   Open->Fill->OldValue = oldValue;
   Open->Fill->NewValue = newValue;
-  return &Open->Fill->Marks;
+  Open->Fill->Marks = std::move(marks);
+  return Open->Fill->Marks;
 }
 
 bool MapHistory::Undo(Map& map) {
@@ -291,8 +273,16 @@ bool MapHistory::Redo(Map& map) {
   return true;
 }
 
-void MapHistory::NoteTextsChange(const Map& map) {
+void MapHistory::NoteChange(const Map& map) {
   NoteIfSaved(map);
+}
+
+std::string MapHistory::UndoName() const {
+  return CanUndo() ? Steps[Position - 1]->Name : std::string();
+}
+
+std::string MapHistory::RedoName() const {
+  return CanRedo() ? Steps[Position]->Name : std::string();
 }
 
 bool MapHistory::AtSavedState(const Map& map) const {

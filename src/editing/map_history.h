@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "editing/point_to_cell.h"
+#include "view/view_geometry.h"
 
 class Map;
 struct MapStep;
@@ -28,20 +28,19 @@ struct MapScalars {
 
 bool operator==(const MapScalars& a, const MapScalars& b);
 
-// The undo history of the map: a list of steps, each holding what one
-// editing action changed (cells by storage index, spring and platform records
-// by slot, the size, background, primary char and list counts), never a copy
-// of the whole map.
+// The undo history of a document's map: a list of steps, each holding what
+// one editing action changed (cells by storage index, spring and platform
+// records by slot, the size, background, primary char and list counts), never
+// a copy of the whole map.
 //
-// A step is opened, told before each change what may change (WatchCell,
-// WatchSprings, ...), and closed; closing keeps only what really changed and
-// drops a step that changed nothing. Undo and Redo restore the map exactly
-// as it was before and after a step; every change to the map must therefore
-// go through a step, or clear the history.
+// A step is opened, filled by the document's edits (MapEdit records the
+// before-state of each part it hands out) and closed; closing keeps only
+// what really changed and drops a step that changed nothing. Undo and Redo
+// restore the map exactly as it was before and after a step.
 //
 // The history also knows the position the map was last saved at: a map
-// marked Saved when a step opens, or before an undo, a redo or an edit of the
-// custom texts, is at the saved position.
+// marked Saved when a step opens, or before an undo, a redo or a change
+// that is no step (the custom texts), is at the saved position.
 class MapHistory {
  public:
   // The history keeps the newest steps within this many bytes: at least a
@@ -53,27 +52,12 @@ class MapHistory {
   MapHistory(const MapHistory&) = delete;
   MapHistory& operator=(const MapHistory&) = delete;
 
-  // Opens a step unless one is open.
-  void BeginStep(const Map& map);
+  // Opens a step with this name unless one is open.
+  void BeginStep(const Map& map, const char* name);
   bool StepOpen() const { return Open != nullptr; }
   // Closes the open step. True when it changed the map and was kept; the
   // steps that could have been redone are dropped then.
   bool EndStep(const Map& map);
-
-  // Before cell (x, y) of the storage changes. A step remembers each cell
-  // once, as it was when first watched.
-  void WatchCell(const Map& map, int x, int y);
-  // Before any cell of columns x1..x2 and rows y1..y2 changes.
-  void WatchCells(const Map& map, int x1, int x2, int y1, int y2);
-  void WatchCells(const Map& map, const std::vector<CellPosition>& cells);
-  // Before the springs or the platforms change: their slots in use.
-  void WatchSprings(const Map& map);
-  void WatchPlatforms(const Map& map);
-  // Before a flood fill of a tile layer that changes oldValue to newValue: the
-  // fill puts the marks of the cells it fills, by storage index, into the
-  // vector returned. A fill is a step of its own: an open step is closed
-  // first, and the fill's step is closed by the next change or EndStep.
-  std::vector<bool>* WatchFill(const Map& map, int layer, uint8_t oldValue, uint8_t newValue);
 
   // Makes a size typed into its edit the map's, without the resize rules,
   // as a step of its own that the next typed size joins.
@@ -87,9 +71,9 @@ class MapHistory {
   bool Undo(Map& map);
   bool Redo(Map& map);
 
-  // Before the custom texts change: they are not steps, but the saved state
-  // remembers them.
-  void NoteTextsChange(const Map& map);
+  // Before a change that is no step (the custom texts, Saved cleared): the
+  // saved state remembers the texts.
+  void NoteChange(const Map& map);
   // True when the map is at the step of the last save, with the texts it had.
   bool AtSavedState(const Map& map) const;
 
@@ -97,10 +81,31 @@ class MapHistory {
   void Clear();
 
   std::size_t StepCount() const { return Steps.size(); }
+  // The names of the steps that Undo and Redo would take; empty when none.
+  std::string UndoName() const;
+  std::string RedoName() const;
   // What the kept steps take in memory.
   std::size_t Bytes() const { return StepBytes; }
 
  private:
+  friend class MapEdit;
+
+  // Before a change of the values a step compares whole (size, background,
+  // primary char, counts): an open step.
+  void Watch(const Map& map);
+  // Before cell (x, y) of the storage changes. A step remembers each cell
+  // once, as it was when first watched.
+  void WatchCell(const Map& map, int x, int y);
+  // Before the springs or the platforms change: their slots in use.
+  void WatchSprings(const Map& map);
+  void WatchPlatforms(const Map& map);
+  // A flood fill of a tile layer that changes oldValue to newValue in the
+  // cells marked by storage index: a step of its own (an open step is
+  // closed first; the next change or EndStep closes the fill's). Returns the
+  // marks as kept.
+  const std::vector<bool>& WatchFill(const Map& map, int layer, uint8_t oldValue,
+                                     uint8_t newValue, std::vector<bool> marks);
+
   void NoteIfSaved(const Map& map);
   void NoteSaved(const Map& map);
   void Push(std::unique_ptr<MapStep> step);

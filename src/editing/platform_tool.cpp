@@ -10,7 +10,14 @@ bool IsAt(uint8_t x, uint8_t y, int cellX, int cellY) {
   return x == cellX && y == cellY;
 }
 
-void LeftRelease(Map& map, PlatformStage& stage, const PlatformRelease& release) {
+// The platform being placed, the last of the list.
+Platform& Placed(MapEdit edit) {
+  const PlatformList platforms = edit.Platforms();
+  return platforms.Slots[platforms.Count - 1];
+}
+
+void LeftRelease(MapEdit edit, PlatformStage& stage, const PlatformRelease& release) {
+  const Map& map = edit.Read();
   const bool onMap = map.InUse(release.X, release.Y);
   const auto x = static_cast<uint8_t>(release.X);
   const auto y = static_cast<uint8_t>(release.Y);
@@ -22,22 +29,25 @@ void LeftRelease(Map& map, PlatformStage& stage, const PlatformRelease& release)
       platform.StartY = y;
       platform.Kind = static_cast<uint8_t>(release.SelectedIndex);
       platform.SwitchType = NoSwitch;
-      map.Platforms[map.PlatformCount] = platform;
-      ++map.PlatformCount;
+      PlatformList platforms = edit.Platforms();
+      platforms.Slots[platforms.Count] = platform;
+      ++platforms.Count;
       stage = PlatformStage::StartPlaced;
       return;
     }
     case PlatformStage::StartPlaced: {
-      Platform& platform = map.Platforms[map.PlatformCount - 1];
-      if (!onMap || IsAt(platform.StartX, platform.StartY, release.X, release.Y)) return;
+      const Platform& placed = map.Platforms[map.PlatformCount - 1];
+      if (!onMap || IsAt(placed.StartX, placed.StartY, release.X, release.Y)) return;
+      Platform& platform = Placed(edit);
       platform.EndX = x;
       platform.EndY = y;
       stage = PlatformStage::InDialog;
       return;
     }
     case PlatformStage::AwaitingSwitch: {
-      Platform& platform = map.Platforms[map.PlatformCount - 1];
-      if (!onMap || IsAt(platform.EndX, platform.EndY, release.X, release.Y)) return;
+      const Platform& placed = map.Platforms[map.PlatformCount - 1];
+      if (!onMap || IsAt(placed.EndX, placed.EndY, release.X, release.Y)) return;
+      Platform& platform = Placed(edit);
       platform.SwitchX = x;
       platform.SwitchY = y;
       stage = PlatformStage::Idle;
@@ -48,51 +58,53 @@ void LeftRelease(Map& map, PlatformStage& stage, const PlatformRelease& release)
   }
 }
 
-void DeletePlatformAt(Map& map, int cellX, int cellY) {
+void DeletePlatformAt(MapEdit edit, int cellX, int cellY) {
+  const Map& map = edit.Read();
   for (int i = 0; i < map.PlatformCount; ++i) {
     const Platform& platform = map.Platforms[i];
     if (!IsAt(platform.StartX, platform.StartY, cellX, cellY) &&
         !IsAt(platform.EndX, platform.EndY, cellX, cellY))
       continue;
-    if (i < map.PlatformCount - 1) map.Platforms[i] = map.Platforms[map.PlatformCount - 1];
-    --map.PlatformCount;
+    PlatformList platforms = edit.Platforms();
+    if (i < platforms.Count - 1) platforms.Slots[i] = platforms.Slots[platforms.Count - 1];
+    --platforms.Count;
     return;
   }
 }
 
 }  // namespace
 
-EditResult PlatformToolRelease(Map& map, PlatformStage& stage, const PlatformRelease& release) {
+EditResult PlatformToolRelease(MapEdit edit, PlatformStage& stage, const PlatformRelease& release) {
   EditResult result;
   result.ShowPlatforms = true;
   if (release.OnPalette) return result;
   // A list emptied under the tool has no platform being placed.
-  if (map.PlatformCount == 0) stage = PlatformStage::Idle;
+  if (edit.Read().PlatformCount == 0) stage = PlatformStage::Idle;
 
   if (release.Button == MouseButton::Left) {
     const PlatformStage before = stage;
-    LeftRelease(map, stage, release);
+    LeftRelease(edit, stage, release);
     result.OpenPlatformDialog = before != stage && stage == PlatformStage::InDialog;
   } else if (release.Button == MouseButton::Right) {
     if (stage != PlatformStage::Idle) {
-      DiscardPlatformInPlacement(map, stage);
+      DiscardPlatformInPlacement(edit, stage);
     } else {
-      DeletePlatformAt(map, release.X, release.Y);
+      DeletePlatformAt(edit, release.X, release.Y);
     }
   }
   return result;
 }
 
-void DiscardPlatformInPlacement(Map& map, PlatformStage& stage) {
-  if (stage != PlatformStage::Idle && map.PlatformCount > 0) --map.PlatformCount;
+void DiscardPlatformInPlacement(MapEdit edit, PlatformStage& stage) {
+  if (stage != PlatformStage::Idle && edit.Read().PlatformCount > 0) --edit.Platforms().Count;
   stage = PlatformStage::Idle;
 }
 
-void PlatformPropertiesChosen(Map& map, PlatformStage& stage, int switchType, int speed) {
-  if (stage != PlatformStage::InDialog || map.PlatformCount == 0 || switchType < 0 ||
+void PlatformPropertiesChosen(MapEdit edit, PlatformStage& stage, int switchType, int speed) {
+  if (stage != PlatformStage::InDialog || edit.Read().PlatformCount == 0 || switchType < 0 ||
       switchType >= SwitchTypeCount)
     return;
-  Platform& platform = map.Platforms[map.PlatformCount - 1];
+  Platform& platform = Placed(edit);
   platform.Speed = static_cast<uint8_t>(speed);
   platform.SwitchType = static_cast<uint8_t>(switchType);
   stage = HasSwitch(switchType) ? PlatformStage::AwaitingSwitch : PlatformStage::Idle;

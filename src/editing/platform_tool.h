@@ -3,9 +3,8 @@
 #include <cstdint>
 
 #include "editing/edit_result.h"
+#include "editing/map_edit.h"
 #include "editing/mouse_button.h"
-
-class Map;
 
 // How far the placement of the last platform of the map's list has got.
 enum class PlatformStage : uint8_t {
@@ -30,14 +29,14 @@ struct PlatformRelease {
 // A left release that would start more platforms than a level file holds is
 // ignored. When the end is set the result asks for the properties dialog;
 // its values come back through PlatformPropertiesChosen.
-EditResult PlatformToolRelease(Map& map, PlatformStage& stage, const PlatformRelease& release);
+EditResult PlatformToolRelease(MapEdit edit, PlatformStage& stage, const PlatformRelease& release);
 
 // Leaving the tool, or starting it afresh, in the middle of a placement
 // discards the platform being placed, as a right release does; the stage is
 // Idle afterwards.
-void DiscardPlatformInPlacement(Map& map, PlatformStage& stage);
+void DiscardPlatformInPlacement(MapEdit edit, PlatformStage& stage);
 
 // Takes the dialog's switch type (0..5) and speed into the platform being
 // placed and moves on: to AwaitingSwitch for types that have a switch, to
 // Idle otherwise. Does nothing unless the dialog was opened for it.
-void PlatformPropertiesChosen(Map& map, PlatformStage& stage, int switchType, int speed);
+void PlatformPropertiesChosen(MapEdit edit, PlatformStage& stage, int switchType, int speed);

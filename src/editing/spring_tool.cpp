@@ -3,7 +3,7 @@
 #include <cassert>
 #include <cstdint>
 
-#include "editing/point_to_cell.h"
+#include "view/view_geometry.h"
 #include "model/map.h"
 
 namespace {
@@ -30,13 +30,15 @@ bool Drawing(const Map& map, const SpringToolState& state) {
   return state.SpringInProgress && map.SpringCount > 0;
 }
 
-void DeleteSpringAt(Map& map, const SpringPoint& place) {
+void DeleteSpringAt(MapEdit edit, const SpringPoint& place) {
+  const Map& map = edit.Read();
   for (int i = 0; i < map.SpringCount; ++i) {
     const Spring& spring = map.Springs[i];
     for (int k = 0; k < spring.PointCount; ++k) {
       if (!SameSpringPoint(spring.Points[k], place)) continue;
-      if (i < map.SpringCount - 1) map.Springs[i] = map.Springs[map.SpringCount - 1];
-      --map.SpringCount;
+      SpringList springs = edit.Springs();
+      if (i < springs.Count - 1) springs.Slots[i] = springs.Slots[springs.Count - 1];
+      --springs.Count;
       return;
     }
   }
@@ -74,19 +76,23 @@ bool SameSpringPoint(const SpringPoint& a, const SpringPoint& b) {
   return Crossing(a) == Crossing(b);
 }
 
-EditResult SpringLeftPress(Map& map, SpringToolState& state, const ViewGeometry& geometry, int kind,
-                           int px, int py) {
+EditResult SpringLeftPress(MapEdit edit, SpringToolState& state, const ViewGeometry& geometry,
+                           int kind, int px, int py) {
+  const Map& map = edit.Read();
   const SpringPoint point = PointToSpringPoint(geometry, px, py);
   if (Drawing(map, state)) {
-    Spring& spring = map.Springs[map.SpringCount - 1];
-    if (!SameSpringPoint(point, state.LastSpringPoint) && spring.PointCount < MaxFileSpringPoints) {
+    const Spring& last = map.Springs[map.SpringCount - 1];
+    if (!SameSpringPoint(point, state.LastSpringPoint) && last.PointCount < MaxFileSpringPoints) {
+      SpringList springs = edit.Springs();
+      Spring& spring = springs.Slots[springs.Count - 1];
       spring.Points[spring.PointCount] = point;
       ++spring.PointCount;
       state.LastSpringPoint = point;
     }
   } else if (map.SpringCount < MaxFileListCount) {
-    Spring& spring = map.Springs[map.SpringCount];
-    ++map.SpringCount;
+    SpringList springs = edit.Springs();
+    Spring& spring = springs.Slots[springs.Count];
+    ++springs.Count;
     spring.Kind = kind;
     spring.PointCount = 1;
     spring.Points[0] = point;
@@ -96,15 +102,16 @@ EditResult SpringLeftPress(Map& map, SpringToolState& state, const ViewGeometry&
   return EditResult::Redraw();
 }
 
-EditResult SpringRightPress(Map& map, SpringToolState& state, const ViewGeometry& geometry, int px,
-                            int py) {
+EditResult SpringRightPress(MapEdit edit, SpringToolState& state, const ViewGeometry& geometry,
+                            int px, int py) {
+  const Map& map = edit.Read();
   const bool finishing = Drawing(map, state);
   state.SpringInProgress = false;
   if (finishing) {
-    if (map.Springs[map.SpringCount - 1].PointCount < 2) --map.SpringCount;
+    if (map.Springs[map.SpringCount - 1].PointCount < 2) --edit.Springs().Count;
     state.FinishingPressHeld = true;
   } else if (!state.FinishingPressHeld) {
-    DeleteSpringAt(map, PointToSpringPoint(geometry, px, py));
+    DeleteSpringAt(edit, PointToSpringPoint(geometry, px, py));
   }
   return EditResult::Redraw();
 }

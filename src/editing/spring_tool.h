@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editing/edit_result.h"
+#include "editing/map_edit.h"
 #include "model/spring.h"
 #include "view/view_geometry.h"
 
@@ -30,15 +31,15 @@ bool SameSpringPoint(const SpringPoint& a, const SpringPoint& b);
 // to the spring in progress unless it is the place of its last point. A press
 // that would start more springs or add more points than a level file holds
 // is ignored.
-EditResult SpringLeftPress(Map& map, SpringToolState& state, const ViewGeometry& geometry, int kind,
-                           int px, int py);
+EditResult SpringLeftPress(MapEdit edit, SpringToolState& state, const ViewGeometry& geometry,
+                           int kind, int px, int py);
 
 // A right press at (px, py): finishes the spring in progress (a spring of one
 // point is dropped), or, when none is in progress, deletes the first spring
 // with a point at that place; the last spring takes its slot. Nothing is
 // deleted until the press that finished a spring is released.
-EditResult SpringRightPress(Map& map, SpringToolState& state, const ViewGeometry& geometry, int px,
-                            int py);
+EditResult SpringRightPress(MapEdit edit, SpringToolState& state, const ViewGeometry& geometry,
+                            int px, int py);
 
 // A release of any mouse button: right presses may delete again.
 void SpringRelease(SpringToolState& state);

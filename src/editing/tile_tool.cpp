@@ -22,24 +22,24 @@ EditResult RefreshOf(int layer, int x, int y) {
 
 }  // namespace
 
-EditResult PlaceTilePress(Map& map, int layer, int selectedIndex, MouseButton button, int x, int y,
-                          std::vector<bool>* filled) {
+EditResult PlaceTilePress(MapEdit edit, int layer, int selectedIndex, MouseButton button, int x,
+                          int y) {
+  const Map& map = edit.Read();
   if (!map.InUse(x, y)) return {};
-  uint8_t& value = map.Cell(x, y).LayerByte(layer);
   switch (button) {
     case MouseButton::Left: {
-      value = static_cast<uint8_t>(selectedIndex);
+      edit.Cell(x, y).LayerByte(layer) = static_cast<uint8_t>(selectedIndex);
       EditResult result = RefreshOf(layer, x, y);
       result.UpdateTileCounters = true;
       return result;
     }
     case MouseButton::Right:
-      value = 0;
+      edit.Cell(x, y).LayerByte(layer) = 0;
       if (layer == LayerChar && x == map.PrimaryCharX && y == map.PrimaryCharY)
-        map.PrimaryCharX = -1;
+        edit.ClearPrimaryChar();
       return RefreshOf(layer, x, y);
     case MouseButton::Middle:
-      FloodFill(map, layer, value, selectedIndex, x, y, filled);
+      FloodFill(edit, layer, selectedIndex, x, y);
       return EditResult::Redraw();
     case MouseButton::None:
       break;
@@ -47,13 +47,12 @@ EditResult PlaceTilePress(Map& map, int layer, int selectedIndex, MouseButton bu
   return {};
 }
 
-EditResult SelectPrimaryCharPress(Map& map, int x, int y) {
+EditResult SelectPrimaryCharPress(MapEdit edit, int x, int y) {
+  const Map& map = edit.Read();
   if (!map.InUse(x, y)) return {};
-  if (map.Cell(x, y).CharKind == ZuboCharKind) {
-    map.PrimaryCharX = x;
-    map.PrimaryCharY = y;
-  } else {
-    map.PrimaryCharX = -1;
-  }
+  if (map.Cell(x, y).CharKind == ZuboCharKind)
+    edit.SetPrimaryChar(x, y);
+  else
+    edit.ClearPrimaryChar();
   return EditResult::Redraw();
 }

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "levelfile/safe_file.h"
+#include "files/safe_file.h"
 #include "model/map.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "levelfile/file_limits.h"
-#include "levelfile/safe_file.h"
+#include "files/safe_file.h"
 #include "model/map.h"
 
 namespace {
@@ -155,13 +155,12 @@ std::vector<uint8_t> EncodeLevel(const LevelRecord& record) {
   return bytes;
 }
 
-WriteOutcome WriteLevelFile(Map& map, const std::string& path) {
+WriteOutcome WriteLevelFile(const Map& map, const std::string& path) {
   std::string refusal = FileLimitsMessage(map);
   if (!refusal.empty()) return Failure(std::move(refusal));
 
   const std::vector<uint8_t> bytes = EncodeLevel(CollectLevel(map));
   std::string error = ReplaceFileSafely(path, bytes.data(), bytes.size());
   if (!error.empty()) return Failure(std::move(error));
-  map.Saved = true;
   return WriteOutcome{true, {}};
 }

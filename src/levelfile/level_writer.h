@@ -21,7 +21,7 @@ struct WriteOutcome {
 };
 
 // Writes the map to path. The file is replaced only once the new content is
-// complete: on any failure the old file stays as it was and Saved keeps its
-// value; on success Saved is true. A map that the file format cannot hold is
-// refused before anything is written.
-WriteOutcome WriteLevelFile(Map& map, const std::string& path);
+// complete: on any failure the old file stays as it was. A map that the file
+// format cannot hold is refused before anything is written. Saved is the
+// caller's.
+WriteOutcome WriteLevelFile(const Map& map, const std::string& path);

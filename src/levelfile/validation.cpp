@@ -39,22 +39,24 @@ std::string Position(int x, int y) {
 }
 
 struct CellScan {
+  std::vector<TileCell> Removed;
   bool Lava = false;
   bool EndTile = false;
   bool Zubo = false;
   std::string Failure;  // empty when every cell passed
 };
 
-// Visits the cells in use column by column, removing the unwanted background
-// tiles and noting what the later checks need. Stops at the first cell whose
-// text marker has no line; the cells after it are left untouched.
-CellScan ScanCells(Map& map, bool customTextsEnabled) {
+// Visits the cells in use column by column, noting the unwanted background
+// tiles and what the later checks need. Stops at the first cell whose text
+// marker has no line; the cells after it are left untouched.
+CellScan ScanCells(const Map& map, bool customTextsEnabled) {
   CellScan scan;
   const int lineCount = map.CustomTextLineCount();
   for (int x = 1; x <= map.Width; ++x) {
     for (int y = 1; y <= map.Height; ++y) {
-      MapCell& cell = map.Cell(x, y);
-      if (cell.BgTile >= FirstRemovedBgTile && cell.BgTile <= LastRemovedBgTile) cell.BgTile = 0;
+      const MapCell& cell = map.Cell(x, y);
+      if (cell.BgTile >= FirstRemovedBgTile && cell.BgTile <= LastRemovedBgTile)
+        scan.Removed.push_back(TileCell{x, y});
       if (cell.FgTile >= FirstLavaFgTile && cell.FgTile <= LastLavaFgTile) scan.Lava = true;
       if (cell.MgTile == EndMgTile) scan.EndTile = true;
       if (cell.CharKind == ZuboCharKind) scan.Zubo = true;
@@ -177,10 +179,7 @@ std::string CheckSprings(const Map& map) {
   return {};
 }
 
-}  // namespace
-
-ValidationResult ValidateMap(Map& map, bool customTextsEnabled) {
-  const CellScan scan = ScanCells(map, customTextsEnabled);
+ValidationResult Verdict(const Map& map, const CellScan& scan) {
   if (!scan.Failure.empty()) return Fail(scan.Failure);
   if (!scan.Zubo) return Fail(MessageTexts::NoZubo);
   if (!scan.EndTile) return Fail(MessageTexts::NoEndTile);
@@ -195,5 +194,20 @@ ValidationResult ValidateMap(Map& map, bool customTextsEnabled) {
   ValidationResult result;
   result.Passed = true;
   if (scan.Lava) result.Messages.push_back(MessageTexts::LavaWarning);
+  return result;
+}
+
+}  // namespace
+
+ValidationResult CheckMap(const Map& map, bool customTextsEnabled) {
+  CellScan scan = ScanCells(map, customTextsEnabled);
+  ValidationResult result = Verdict(map, scan);
+  result.RemovedBgTiles = std::move(scan.Removed);
+  return result;
+}
+
+ValidationResult ValidateMap(Map& map, bool customTextsEnabled) {
+  ValidationResult result = CheckMap(map, customTextsEnabled);
+  for (const TileCell& cell : result.RemovedBgTiles) map.Cell(cell.X, cell.Y).BgTile = 0;
   return result;
 }

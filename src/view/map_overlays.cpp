@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "model/map.h"
-#include "view/map_view.h"
 #include "view/pixel_drawing.h"
 #include "view/scaled_tiles.h"
 #include "view/tile_set.h"
@@ -15,6 +14,11 @@ namespace {
 // The outlines of selected cells.
 const QColor SelectionOutlineColour(255, 0, 0);
 
+QPoint PixelOf(const SpringPoint& point, const ViewGeometry& geometry) {
+  const PixelPosition pixel = SpringPointToPixel(point, geometry);
+  return QPoint(pixel.X, pixel.Y);
+}
+
 }  // namespace
 
 void DrawSprings(QPainter& painter, const Map& map, const ViewGeometry& geometry) {
@@ -24,9 +28,8 @@ void DrawSprings(QPainter& painter, const Map& map, const ViewGeometry& geometry
     const QColor colour = SpringColour(spring.Kind);
     const int pointCount = std::clamp(spring.PointCount, 0, SpringPointCapacity);
     for (int k = 1; k < pointCount; ++k) {
-      DrawLine(painter, MapView::SpringPointToPixel(spring.Points[k - 1], geometry),
-               MapView::SpringPointToPixel(spring.Points[k], geometry), colour, geometry.ViewWidth,
-               geometry.ViewHeight);
+      DrawLine(painter, PixelOf(spring.Points[k - 1], geometry), PixelOf(spring.Points[k], geometry),
+               colour, geometry.ViewWidth, geometry.ViewHeight);
     }
   }
 }
@@ -35,14 +38,12 @@ void DrawSpringInProgress(QPainter& painter, const Map& map, const ViewGeometry&
                           const EditOverlay& overlay) {
   if (!overlay.SpringInProgress || map.SpringCount < 1 || map.SpringCount > SpringCapacity) return;
   const Spring& spring = map.Springs[static_cast<size_t>(map.SpringCount - 1)];
-  DrawLine(painter, MapView::SpringPointToPixel(overlay.LastSpringPoint, geometry),
-           overlay.PointerPosition, SpringColour(spring.Kind), geometry.ViewWidth,
+  DrawLine(painter, PixelOf(overlay.LastSpringPoint, geometry), overlay.PointerPosition, SpringColour(spring.Kind), geometry.ViewWidth,
            geometry.ViewHeight);
 }
 
 bool DrawPlatforms(QPainter& painter, ScaledTiles& tiles, const TileSets& sets, const Map& map,
                    const ViewGeometry& geometry, const EditOverlay& overlay) {
-  const int cellSize = geometry.CellSize;
   const int zoom = geometry.Zoom;
   const int platformCount = std::clamp(map.PlatformCount, 0, PlatformCapacity);
   for (int i = 0; i < platformCount; ++i) {
@@ -51,9 +52,10 @@ bool DrawPlatforms(QPainter& painter, ScaledTiles& tiles, const TileSets& sets, 
     const TileEntry& entry = sets.DXPLA.Entry(platform.Kind);
     // Draws the image bottom-left on the cell's corner and returns its centre.
     const auto place = [&](int column, int row) {
-      const int x = (column - 1 - geometry.CameraX) * cellSize;
-      const int y = geometry.ViewHeight - (row - 1 - geometry.CameraY) * cellSize -
-                    entry.PatternHeight * zoom / 10;
+      // The cell's bottom-left corner: the top-left of the cell below.
+      const PixelPosition corner = CellTopLeft(geometry, column, row - 1);
+      const int x = corner.X;
+      const int y = corner.Y - entry.PatternHeight * zoom / 10;
       tiles.DrawAtZoom(painter, sets.DXPLA, platform.Kind, zoom, QPoint(x, y));
       return QPoint(x + entry.PatternWidth * zoom / 20, y + entry.PatternHeight * zoom / 20);
     };
@@ -69,10 +71,8 @@ bool DrawPlatforms(QPainter& painter, ScaledTiles& tiles, const TileSets& sets, 
       DrawLine(painter, end, overlay.PointerPosition, ViewColours::PlatformLine, geometry.ViewWidth,
                geometry.ViewHeight);
     } else if (HasSwitch(platform.SwitchType)) {
-      const QPoint switchCentre(
-          (platform.SwitchX - 1 - geometry.CameraX) * cellSize + cellSize / 2,
-          geometry.ViewHeight - (platform.SwitchY - geometry.CameraY) * cellSize + cellSize / 2);
-      DrawLine(painter, end, switchCentre, ViewColours::PlatformLine, geometry.ViewWidth,
+      const PixelPosition switchCentre = CellMiddle(geometry, platform.SwitchX, platform.SwitchY);
+      DrawLine(painter, end, QPoint(switchCentre.X, switchCentre.Y), ViewColours::PlatformLine, geometry.ViewWidth,
                geometry.ViewHeight);
     }
   }

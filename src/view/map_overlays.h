@@ -1,38 +1,14 @@
 #pragma once
 
-#include <QPoint>
 #include <functional>
-#include <vector>
 
-#include "model/spring.h"
-#include "view/block_overlay.h"
+#include "view/view_inputs.h"
 
 class Map;
 class QPainter;
 class ScaledTiles;
 struct MapCell;
 struct TileSets;
-struct ViewGeometry;
-struct ViewInputs;
-
-// How the last platform of the list is drawn while it is being placed: its
-// end follows the pointer while the end is chosen, and a switch line runs
-// from its end to the pointer while the switch is chosen. Otherwise it is
-// drawn like every other platform.
-enum class PlatformPlacing {
-  None,
-  ChoosingEnd,
-  ChoosingSwitch,
-};
-
-// The work in progress of the editing tools that follows the pointer.
-struct EditOverlay {
-  QPoint PointerPosition;  // the last pointer position over the surface
-  // The last spring of the list is being drawn; LastSpringPoint is its newest point.
-  bool SpringInProgress = false;
-  SpringPoint LastSpringPoint{};
-  PlatformPlacing Placing = PlatformPlacing::None;
-};
 
 // Draws every spring as its polyline in the colour of its kind.
 void DrawSprings(QPainter& painter, const Map& map, const ViewGeometry& geometry);

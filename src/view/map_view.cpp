@@ -100,31 +100,6 @@ MapView::MapView(const TileSets& sets) : Sets(sets), Tiles(sets) {
   LabelFont.setStyleStrategy(QFont::NoAntialias);
 }
 
-QPoint MapView::SpringPointToPixel(const SpringPoint& point, const ViewGeometry& geometry) {
-  const int cellSize = geometry.CellSize;
-  int x = (point.X - 1 - geometry.CameraX) * cellSize;
-  int y = geometry.ViewHeight - (point.Y - geometry.CameraY) * cellSize;
-  switch (point.Corner) {
-    case TopRight:
-      x += cellSize;
-      break;
-    case BottomRight:
-      x += cellSize;
-      y += cellSize;
-      break;
-    case BottomLeft:
-      y += cellSize;
-      break;
-    case Center:
-      x += cellSize / 2;
-      y += cellSize / 2;
-      break;
-    default:
-      break;
-  }
-  return QPoint(x, y);
-}
-
 void MapView::BeginCells(QPainter& painter, int zoom) {
   CellTarget = PixelTarget::Of(painter);
   for (int layer = LayerBg; layer <= LayerChar; ++layer) {

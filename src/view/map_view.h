@@ -5,28 +5,14 @@
 #include <QPoint>
 #include <array>
 
-#include "model/editor_state.h"
 #include "model/map_cell.h"
-#include "model/spring.h"
-#include "view/map_overlays.h"
 #include "view/scaled_tiles.h"
-#include "view/view_geometry.h"
+#include "view/view_inputs.h"
 
 class Map;
 class QPainter;
 struct MapCell;
 struct TileSets;
-
-// Everything a frame is drawn from besides the map.
-struct ViewInputs {
-  ViewGeometry Geometry;
-  ShowSwitches Show;
-  Tool ActiveTool = Tool::ToolPlaceTile;
-  int ActiveLayer = 0;
-  int SelectedPosition = 1;  // the position of the "Selected" up-down, framed in the palette
-  EditOverlay Overlay;       // the spring being drawn and the platform being placed
-  BlockOverlay Block;        // the paste preview and selection outlines of the block tools
-};
 
 // Draws the map into a back buffer of ViewWidth x ViewHeight pixels
 // (Format_ARGB32_Premultiplied). The view keeps nothing between frames but
@@ -47,8 +33,6 @@ class MapView {
   // Draws one layer 0..4 of a cell's contents at screen column c and row r.
   void DrawCellLayer(QImage& buffer, const Map& map, const ViewInputs& inputs, int c, int r,
                      int layer, const MapCell& cell);
-
-  static QPoint SpringPointToPixel(const SpringPoint& point, const ViewGeometry& geometry);
 
  private:
   // Draws a layer of a cell; false when its value has no entry in the tile set.

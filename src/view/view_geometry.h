@@ -1,5 +1,9 @@
 #pragma once
 
+#include <cstdint>
+
+struct SpringPoint;
+
 // What the map view needs to know to place cells on the surface.
 struct ViewGeometry {
   int ViewWidth = 0;
@@ -21,3 +25,32 @@ struct ShowSwitches {
   bool Objects = true;
   bool Platforms = true;
 };
+
+// A map cell: column X and row Y, both from 1, row 1 at the bottom.
+struct CellPosition {
+  int32_t X = 0;
+  int32_t Y = 0;
+};
+
+bool operator==(const CellPosition& a, const CellPosition& b);
+
+// A pixel of the drawing surface, counted from its top-left corner; it may
+// lie outside the surface.
+struct PixelPosition {
+  int X = 0;
+  int Y = 0;
+};
+
+// The cell under pixel (x, y) of the drawing surface. Rows are counted from
+// the surface's bottom edge. Both divisions truncate toward zero, so a
+// position less than one cell left of or below the surface still gives the
+// first column or row of the view. The result may lie outside the map.
+CellPosition PointToCell(const ViewGeometry& geometry, int x, int y);
+
+// The top-left pixel of map cell (x, y).
+PixelPosition CellTopLeft(const ViewGeometry& geometry, int x, int y);
+// The middle of map cell (x, y): CellSize div 2 right of and below its
+// top-left pixel. PointToCell gives the cell back.
+PixelPosition CellMiddle(const ViewGeometry& geometry, int x, int y);
+// The pixel of a spring point: a corner of its cell, or the cell's middle.
+PixelPosition SpringPointToPixel(const SpringPoint& point, const ViewGeometry& geometry);

@@ -9,7 +9,7 @@
 #include <functional>
 
 #include "app/control_panel.h"
-#include "editing/edit_platform.h"
+#include "app/edit_platform.h"
 #include "main_form_fixture.h"
 #include "model/map.h"
 #include "view/draw_surface.h"
@@ -18,15 +18,28 @@
 // The main window with helpers that address map cells on the drawing surface.
 class EditingTest : public MainFormTest {
  protected:
-  const ViewGeometry& View() const { return Form->Geometry(); }
-  Map& TheMap() { return Form->GetMap(); }
-  TDrawSurface* Surface() const { return Form->Surface(); }
+  const ViewGeometry& View() const { return Session->View; }
+
+  // Which way the camera timer moves the view: one tick from a camera away
+  // from the bounds, after which the view and the timer are as they were.
+  ScrollDirection Scrolling() {
+    const ViewGeometry before = Session->View;
+    const int interval = CameraTimer()->interval();
+    Session->View.CameraX = Session->View.CameraY = 10;
+    Form->TimerSipkyTimer();
+    const int dx = Session->View.CameraX - 10;
+    const int dy = Session->View.CameraY - 10;
+    Session->View = before;
+    CameraTimer()->setInterval(interval);
+    Form->RedrawView();
+    return dx > 0 ? ScrollDirection::Right : dx < 0 ? ScrollDirection::Left
+           : dy > 0 ? ScrollDirection::Up : dy < 0 ? ScrollDirection::Down : ScrollDirection::None;
+  }
 
   // A pixel in the middle of map cell (column, row).
   QPoint CellPixel(int column, int row) const {
-    const int cellSize = View().CellSize;
-    return QPoint((column - 1 - View().CameraX) * cellSize + cellSize / 2,
-                  View().ViewHeight - (row - 1 - View().CameraY) * cellSize - cellSize / 2 - 1);
+    const PixelPosition middle = CellMiddle(View(), column, row);
+    return QPoint(middle.X, middle.Y);
   }
 
   void Press(Qt::MouseButton button, QPoint pixel) {
@@ -51,7 +64,7 @@ class EditingTest : public MainFormTest {
 
   // Chooses a mode as a click on the mode list does.
   void ChooseMode(int mode) {
-    QListWidget* modes = Form->Panel()->LBMode;
+    QListWidget* modes = Panel().LBMode;
     QTest::mouseClick(modes->viewport(), Qt::LeftButton, {},
                       modes->visualItemRect(modes->item(mode)).center());
   }
@@ -78,7 +91,7 @@ class EditingTest : public MainFormTest {
   // Runs act on the platform dialog once it is open modally; a dialog that
   // act leaves open is closed after a few seconds so that no test hangs.
   void WhenDialogShown(const std::function<void(TEditPlatform&)>& act) {
-    TEditPlatform* dialog = Form->EditPlatform();
+    TEditPlatform* dialog = EditPlatform();
     auto* poll = new QTimer(Form.get());
     auto polls = std::make_shared<int>(0);
     QObject::connect(poll, &QTimer::timeout, Form.get(), [poll, dialog, act, polls] {

@@ -46,7 +46,7 @@ TEST_F(EditingTest, AQuickDragPlacesOrErasesEveryCellBetweenPointerEvents) {
   for (const Case& c : cases) {
     for (const CellPosition& cell : stroke) TheMap().Cell(cell.X, cell.Y).LayerByte(c.Layer) = 1;
     ChooseMode(c.Mode);
-    Form->Panel()->UDSel->setValue(2);
+    Panel().UDSel->setValue(2);
     const uint8_t expected = c.Button == Qt::LeftButton ? 2 : 0;
     const QPoint start = CellPixel(1, 1);
     Press(c.Button, start);
@@ -76,8 +76,8 @@ class TallPaletteTest : public EditingTest {
 }  // namespace
 
 TEST_F(TallPaletteTest, AQuickDragAcrossThePalettePlacesNothingUnderIt) {
-  Form->SetMapSize(255, 255);
-  Form->Geometry().CameraY = 100;
+  SetMapSize(255, 255);
+  Session->View.CameraY = 100;
   const int cellSize = View().CellSize;
   const int paletteLeft = View().ViewWidth - 4 * cellSize - 2;
   const int paletteBottom = 5 * cellSize + 3;

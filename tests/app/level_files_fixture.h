@@ -14,6 +14,7 @@
 
 #include "app/control_panel.h"
 #include "editing_fixture.h"
+#include "levelfile/file_paths.h"
 #include "levelfile/level_writer.h"
 #include "model/map.h"
 
@@ -32,10 +33,9 @@ class LevelFilesTest : public EditingTest {
     for (int i = 2; i < ForegroundCount; ++i)
       ASSERT_TRUE(Tiles.WriteImage(QStringLiteral("img_fg/%1.png").arg(i)));
     EditingTest::SetUp();
-    Form->SetProgramFolder(Program.path());
+    Session->ProgramFolder = ProgramFolder(Program.path().toStdString());
   }
 
-  ControlPanel& Panel() const { return *Form->Panel(); }
   QString Folder() const { return Program.path() + QLatin1Char('/'); }
   QString InFolder(const QString& name) const { return Folder() + name; }
 

@@ -37,7 +37,7 @@ class LevelLifeTest : public LevelFilesTest {
 
   void Choose(int mode, int selected) {
     ChooseMode(mode);
-    Form->Panel()->UDSel->setValue(selected);
+    Panel().UDSel->setValue(selected);
   }
 
   // A pixel two right of and two up from the bottom-left corner of a cell.
@@ -153,7 +153,7 @@ TEST_F(LevelLifeTest, PaintSaveNewOpenRunAndExit) {
   EXPECT_EQ(TheMap().PlatformCount, 0);
   EXPECT_EQ(TheMap().SpringCount, 0);
   EXPECT_TRUE(Panel().MCustomTexts->toPlainText().isEmpty());
-  EXPECT_EQ(Form->State().ActiveTool, Tool::ToolPlaceTile);
+  EXPECT_EQ(Tools().State().ActiveTool, Tool::ToolPlaceTile);
 
   // Open it again through the dialog.
   Panel().ESoubor->clear();

@@ -19,7 +19,6 @@ class BlocksTest : public EditingTest {
  protected:
   BlocksTest() { CustomTextsOn = false; }
 
-  ControlPanel& Panel() const { return *Form->Panel(); }
   void ClickButton(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
   void Select(std::initializer_list<CellPosition> cells) {
@@ -33,7 +32,7 @@ class BlocksTest : public EditingTest {
 };
 
 TEST_F(BlocksTest, SpecialPanelIsShownWhileTheSwitchIsOff) {
-  EXPECT_FALSE(Form->CustomTextsEnabled());
+  EXPECT_FALSE(CustomTextsShown());
   EXPECT_TRUE(Panel().SpecialPanel->isVisible());
   EXPECT_FALSE(Panel().CustomTextsPanel->isVisible());
 }
@@ -41,7 +40,7 @@ TEST_F(BlocksTest, SpecialPanelIsShownWhileTheSwitchIsOff) {
 TEST_F(BlocksTest, SelectingAddsEachMapCellOnce) {
   ChooseMode(ModeMidground);
   ClickButton(Panel().BSelectTiles);
-  EXPECT_EQ(Form->State().ActiveTool, Tool::ToolSelectBlock);
+  EXPECT_EQ(Tools().State().ActiveTool, Tool::ToolSelectBlock);
   EXPECT_TRUE(Panel().LBMode->selectedItems().isEmpty());
 
   ClickCell(Qt::LeftButton, 3, 5);
@@ -54,13 +53,13 @@ TEST_F(BlocksTest, SelectingAddsEachMapCellOnce) {
   Move(CellPixel(7, 6));
   Move(CellPixel(9, 6));
   Release(Qt::LeftButton, CellPixel(9, 6));
-  EXPECT_EQ(Form->Selection().Cells(),
+  EXPECT_EQ(Tools().Selection().Cells(),
             (std::vector<CellPosition>{{3, 5}, {4, 5}, {3, 4}, {6, 6}, {7, 6}, {9, 6}}));
   EXPECT_FALSE(TheMap().Saved);
 
   // "Select Tiles" again starts a new selection.
   ClickButton(Panel().BSelectTiles);
-  EXPECT_EQ(Form->Selection().Count(), 0);
+  EXPECT_EQ(Tools().Selection().Count(), 0);
 }
 
 TEST_F(BlocksTest, PasteLandsTheAnchorOnThePressedCell) {
@@ -73,8 +72,8 @@ TEST_F(BlocksTest, PasteLandsTheAnchorOnThePressedCell) {
   ChooseMode(ModeForeground);
   Select({{3, 5}, {4, 5}, {3, 4}, {4, 4}});
   ClickButton(Panel().BCopyTiles);
-  EXPECT_EQ(Form->State().ActiveTool, Tool::ToolPasteBlock);
-  EXPECT_EQ(Form->Selection().PasteAnchor(), 2);  // (3, 4), sum 7
+  EXPECT_EQ(Tools().State().ActiveTool, Tool::ToolPasteBlock);
+  EXPECT_EQ(Tools().Selection().PasteAnchor(), 2);  // (3, 4), sum 7
   EXPECT_TRUE(Panel().LBMode->selectedItems().isEmpty());
 
   ClickCell(Qt::LeftButton, 10, 10);
@@ -93,15 +92,15 @@ TEST_F(BlocksTest, PasteLandsTheAnchorOnThePressedCell) {
 
   // The right button goes back to placing on the layer chosen before.
   ClickCell(Qt::RightButton, 1, 1);
-  EXPECT_EQ(Form->State().ActiveTool, Tool::ToolPlaceTile);
-  EXPECT_EQ(Form->State().ActiveLayer, LayerFg);
+  EXPECT_EQ(Tools().State().ActiveTool, Tool::ToolPlaceTile);
+  EXPECT_EQ(Tools().State().ActiveLayer, LayerFg);
   EXPECT_EQ(TheMap().Cell(1, 2).BgTile, 0);
 }
 
 TEST_F(BlocksTest, EqualSumsMakeTheEarliestEntryTheAnchor) {
   Select({{2, 3}, {3, 2}});
   ClickButton(Panel().BCopyTiles);
-  EXPECT_EQ(Form->Selection().PasteAnchor(), 0);
+  EXPECT_EQ(Tools().Selection().PasteAnchor(), 0);
 }
 
 TEST_F(BlocksTest, PasteAtTheMapsEdgesCopiesOnlyTargetsOnTheMap) {
@@ -195,8 +194,8 @@ TEST_F(BlocksTest, ScreenOutputShowsTheBlockBetweenTheFirstTwoCells) {
 
 // The editor as it runs: the special panel is hidden, the tools work alike.
 TEST_F(EditingTest, BlockToolsWorkWithTheSpecialPanelHidden) {
-  ASSERT_TRUE(Form->CustomTextsEnabled());
-  EXPECT_FALSE(Form->Panel()->SpecialPanel->isVisible());
+  ASSERT_TRUE(CustomTextsShown());
+  EXPECT_FALSE(Panel().SpecialPanel->isVisible());
   TheMap().Cell(5, 5).FgTile = 1;
   Form->BSelectTilesClick();
   ClickCell(Qt::LeftButton, 5, 5);

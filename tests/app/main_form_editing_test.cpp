@@ -13,13 +13,13 @@ const QColor Lime(0, 255, 0);
 }  // namespace
 
 TEST_F(EditingTest, HeldLeftButtonPaintsEveryCellThePointerCrosses) {
-  Form->Panel()->UDSel->setValue(2);
+  Panel().UDSel->setValue(2);
   Press(Qt::LeftButton, CellPixel(2, 3));
-  EXPECT_EQ(Form->HeldButton(), MouseButton::Left);
+  EXPECT_EQ(Tools().HeldButton(), MouseButton::Left);
   for (int column = 3; column <= 6; ++column) Move(CellPixel(column, 3));
   Move(CellPixel(6, 4));
   Release(Qt::LeftButton, CellPixel(6, 4));
-  EXPECT_EQ(Form->HeldButton(), MouseButton::None);
+  EXPECT_EQ(Tools().HeldButton(), MouseButton::None);
   for (int column = 2; column <= 6; ++column) EXPECT_EQ(TheMap().Cell(column, 3).BgTile, 2);
   EXPECT_EQ(TheMap().Cell(6, 4).BgTile, 2);
   EXPECT_EQ(TheMap().Cell(1, 3).BgTile, 0);
@@ -48,11 +48,11 @@ TEST_F(EditingTest, TheLatestPressedButtonIsTheHeldOneUntilEitherIsReleased) {
   TheMap().Cell(5, 5).BgTile = 1;
   Press(Qt::LeftButton, CellPixel(3, 5));
   Press(Qt::RightButton, CellPixel(4, 5));
-  EXPECT_EQ(Form->HeldButton(), MouseButton::Right);
+  EXPECT_EQ(Tools().HeldButton(), MouseButton::Right);
   Move(CellPixel(5, 5));
   EXPECT_EQ(TheMap().Cell(5, 5).BgTile, 0);
   Release(Qt::LeftButton, CellPixel(5, 5));
-  EXPECT_EQ(Form->HeldButton(), MouseButton::None);
+  EXPECT_EQ(Tools().HeldButton(), MouseButton::None);
   TheMap().Cell(6, 5).BgTile = 1;
   Move(CellPixel(6, 5));
   EXPECT_EQ(TheMap().Cell(6, 5).BgTile, 1);
@@ -64,24 +64,24 @@ TEST_F(EditingTest, PressOutsideTheMapClearsSavedAndChangesNoCell) {
   ClickCell(Qt::LeftButton, 21, 1);
   EXPECT_FALSE(TheMap().Saved);
   EXPECT_TRUE(TheMap().Cell(21, 1).IsEmpty());
-  EXPECT_EQ(Form->HeldButton(), MouseButton::None);
+  EXPECT_EQ(Tools().HeldButton(), MouseButton::None);
 }
 
 TEST_F(EditingTest, PalettePickSetsSelectedWithoutTouchingSavedOrTheMap) {
-  const int count = Form->Sets().DXBG.ImageCount();
+  const int count = Session->Sets.DXBG.ImageCount();
   ASSERT_GE(count, 2);
   const int cellSize = View().CellSize;
   const int left = View().ViewWidth - std::min(count, 4) * cellSize - 2;
   Press(Qt::LeftButton, QPoint(left + cellSize + 3, 5));  // entry 2
-  EXPECT_EQ(Form->Panel()->UDSel->value(), 2);
-  EXPECT_EQ(Form->State().SelectedIndex, 2);
+  EXPECT_EQ(Panel().UDSel->value(), 2);
+  EXPECT_EQ(Tools().State().SelectedIndex, 2);
   EXPECT_TRUE(TheMap().Saved);
-  EXPECT_EQ(Form->HeldButton(), MouseButton::None);
+  EXPECT_EQ(Tools().HeldButton(), MouseButton::None);
   Release(Qt::LeftButton, QPoint(left + cellSize + 3, 5));
 
   // The second row lies beyond the last entry: ignored, and still no edit.
   Click(Qt::LeftButton, QPoint(left + 3, cellSize + 3));
-  EXPECT_EQ(Form->Panel()->UDSel->value(), 2);
+  EXPECT_EQ(Panel().UDSel->value(), 2);
   EXPECT_TRUE(TheMap().Saved);
 }
 
@@ -108,8 +108,8 @@ TEST_F(EditingTest, ErasingThePrimaryZuboDropsThePrimaryChar) {
   EXPECT_EQ(TheMap().PrimaryCharX, -1);  // placing does not choose it
 
   Find<QPushButton>("BSelectPrimaryChar")->click();  // on the hidden special panel
-  EXPECT_EQ(Form->State().ActiveTool, Tool::ToolSelectPrimaryChar);
-  EXPECT_EQ(Form->State().ActiveLayer, LayerChar);
+  EXPECT_EQ(Tools().State().ActiveTool, Tool::ToolSelectPrimaryChar);
+  EXPECT_EQ(Tools().State().ActiveLayer, LayerChar);
   ClickCell(Qt::LeftButton, 4, 4);
   EXPECT_EQ(TheMap().PrimaryCharX, 4);
   EXPECT_EQ(TheMap().PrimaryCharY, 4);
@@ -125,7 +125,7 @@ TEST_F(EditingTest, ErasingThePrimaryZuboDropsThePrimaryChar) {
 }
 
 TEST_F(EditingTest, MiddleButtonFloodFillsTileLayersOnly) {
-  Form->Panel()->UDSel->setValue(2);
+  Panel().UDSel->setValue(2);
   TheMap().Cell(5, 1).BgTile = 1;
   for (int row = 1; row <= 20; ++row) TheMap().Cell(5, row).BgTile = 1;  // a wall
   ClickCell(Qt::MiddleButton, 1, 1);
@@ -133,7 +133,7 @@ TEST_F(EditingTest, MiddleButtonFloodFillsTileLayersOnly) {
   EXPECT_EQ(TheMap().Cell(5, 10).BgTile, 1);
   EXPECT_EQ(TheMap().Cell(6, 1).BgTile, 0);
   EXPECT_EQ(TheMap().Cell(21, 1).BgTile, 0);
-  EXPECT_EQ(Form->HeldButton(), MouseButton::None);
+  EXPECT_EQ(Tools().HeldButton(), MouseButton::None);
 
   ChooseMode(ModeTexts);
   ClickCell(Qt::MiddleButton, 8, 8);
@@ -142,38 +142,37 @@ TEST_F(EditingTest, MiddleButtonFloodFillsTileLayersOnly) {
 
 TEST_F(EditingTest, TextsModePlacesMarkersOnTheTextLayer) {
   ChooseMode(ModeTexts);
-  EXPECT_EQ(Form->State().ActiveTool, Tool::ToolTexts);
-  EXPECT_EQ(Form->State().ActiveLayer, LayerText);
-  Form->Panel()->UDSel->setValue(12);
+  EXPECT_EQ(Tools().State().ActiveTool, Tool::ToolTexts);
+  EXPECT_EQ(Tools().State().ActiveLayer, LayerText);
+  Panel().UDSel->setValue(12);
   ClickCell(Qt::LeftButton, 2, 2);
   EXPECT_EQ(TheMap().Cell(2, 2).TextId, 12);
   EXPECT_EQ(TheMap().Cell(2, 2).BgTile, 0);
 }
 
 TEST_F(EditingTest, ChoosingAModeResetsSelectedToOne) {
-  Form->Panel()->UDSel->setValue(3);
+  Panel().UDSel->setValue(3);
   ChooseMode(ModeMidground);
-  EXPECT_EQ(Form->State().ActiveTool, Tool::ToolPlaceTile);
-  EXPECT_EQ(Form->State().ActiveLayer, LayerMg);
-  EXPECT_EQ(Form->Panel()->UDSel->value(), 1);
-  EXPECT_EQ(Form->State().SelectedIndex, 1);
+  EXPECT_EQ(Tools().State().ActiveTool, Tool::ToolPlaceTile);
+  EXPECT_EQ(Tools().State().ActiveLayer, LayerMg);
+  EXPECT_EQ(Panel().UDSel->value(), 1);
+  EXPECT_EQ(Tools().State().SelectedIndex, 1);
 }
 
 TEST_F(EditingTest, SpringIsDrawnWithALineToThePointerAndFinishedWithARightPress) {
   ChooseMode(ModeSprings);
-  Form->Panel()->UDSel->setValue(3);  // lime
+  Panel().UDSel->setValue(3);  // lime
   const int cellSize = View().CellSize;
   // Two pixels right of and three up from the bottom-left corner of cell (3, 3).
   const QPoint corner(2 * cellSize, View().ViewHeight - 2 * cellSize);
   Click(Qt::LeftButton, corner + QPoint(2, -3));
   ASSERT_EQ(TheMap().SpringCount, 1);
-  EXPECT_TRUE(Form->SpringState().SpringInProgress);
+  EXPECT_TRUE(Tools().SpringState().SpringInProgress);
   EXPECT_EQ(TheMap().Springs[0].Points[0].Corner, BottomLeft);
   EXPECT_EQ(TheMap().Springs[0].Kind, 3);
 
   // The line follows the pointer from the spring's last point.
   Move(corner + QPoint(60, 0));
-  EXPECT_EQ(Form->PointerPosition(), corner + QPoint(60, 0));
   const QImage& frame = Surface()->Buffer();
   EXPECT_EQ(frame.pixelColor(corner + QPoint(30, 0)), Lime);
 
@@ -183,7 +182,7 @@ TEST_F(EditingTest, SpringIsDrawnWithALineToThePointerAndFinishedWithARightPress
   Click(Qt::LeftButton, CellPixel(6, 3));
   EXPECT_EQ(TheMap().Springs[0].PointCount, 2);
   Click(Qt::RightButton, CellPixel(12, 12));
-  EXPECT_FALSE(Form->SpringState().SpringInProgress);
+  EXPECT_FALSE(Tools().SpringState().SpringInProgress);
   EXPECT_EQ(TheMap().SpringCount, 1);
 
   // Not drawing: a right press on one of its points deletes it.
@@ -194,15 +193,15 @@ TEST_F(EditingTest, SpringIsDrawnWithALineToThePointerAndFinishedWithARightPress
 TEST_F(EditingTest, ChoosingSpringsAgainEndsTheSpringInProgress) {
   ChooseMode(ModeSprings);
   ClickCell(Qt::LeftButton, 2, 2);
-  ASSERT_TRUE(Form->SpringState().SpringInProgress);
+  ASSERT_TRUE(Tools().SpringState().SpringInProgress);
   ChooseMode(ModeSprings);
-  EXPECT_FALSE(Form->SpringState().SpringInProgress);
+  EXPECT_FALSE(Tools().SpringState().SpringInProgress);
   EXPECT_EQ(TheMap().SpringCount, 1);  // kept with its single point
 }
 
 TEST_F(EditingTest, PlatformIsPlacedThroughThePropertiesDialog) {
   ChooseMode(ModePlatforms);
-  EXPECT_EQ(Form->State().ActiveTool, Tool::ToolPlatforms);
+  EXPECT_EQ(Tools().State().ActiveTool, Tool::ToolPlatforms);
   Find<QCheckBox>("CBShowPlatforms")->setChecked(false);
 
   // Presses place nothing; releases do.
@@ -210,7 +209,7 @@ TEST_F(EditingTest, PlatformIsPlacedThroughThePropertiesDialog) {
   EXPECT_EQ(TheMap().PlatformCount, 0);
   Release(Qt::LeftButton, CellPixel(3, 3));
   ASSERT_EQ(TheMap().PlatformCount, 1);
-  EXPECT_EQ(Form->PlacementStage(), PlatformStage::StartPlaced);
+  EXPECT_EQ(Tools().PlacementStage(), PlatformStage::StartPlaced);
   EXPECT_TRUE(Find<QCheckBox>("CBShowPlatforms")->isChecked());
 
   // The end follows the pointer: a fuchsia line from the start image's centre.
@@ -221,7 +220,7 @@ TEST_F(EditingTest, PlatformIsPlacedThroughThePropertiesDialog) {
   EXPECT_EQ(Surface()->Buffer().pixelColor(startCentre + QPoint(80, 0)), Fuchsia);
 
   ClickCell(Qt::LeftButton, 3, 3);  // the start cell again: ignored
-  EXPECT_EQ(Form->PlacementStage(), PlatformStage::StartPlaced);
+  EXPECT_EQ(Tools().PlacementStage(), PlatformStage::StartPlaced);
 
   bool dialogSeen = false;
   WhenDialogShown([&](TEditPlatform& dialog) {
@@ -237,7 +236,7 @@ TEST_F(EditingTest, PlatformIsPlacedThroughThePropertiesDialog) {
   });
   ClickCell(Qt::LeftButton, 7, 3);
   ASSERT_TRUE(dialogSeen);
-  EXPECT_EQ(Form->PlacementStage(), PlatformStage::AwaitingSwitch);
+  EXPECT_EQ(Tools().PlacementStage(), PlatformStage::AwaitingSwitch);
 
   // Now a line runs from the end image's centre to the pointer.
   const QPoint endCentre = startCentre + QPoint(4 * cellSize, 0);
@@ -245,9 +244,9 @@ TEST_F(EditingTest, PlatformIsPlacedThroughThePropertiesDialog) {
   EXPECT_EQ(Surface()->Buffer().pixelColor(endCentre - QPoint(0, 50)), Fuchsia);
 
   ClickCell(Qt::LeftButton, 7, 3);  // the end cell cannot be the switch
-  EXPECT_EQ(Form->PlacementStage(), PlatformStage::AwaitingSwitch);
+  EXPECT_EQ(Tools().PlacementStage(), PlatformStage::AwaitingSwitch);
   ClickCell(Qt::LeftButton, 3, 3);  // the start cell can
-  EXPECT_EQ(Form->PlacementStage(), PlatformStage::Idle);
+  EXPECT_EQ(Tools().PlacementStage(), PlatformStage::Idle);
 
   const Platform& platform = TheMap().Platforms[0];
   EXPECT_EQ(platform.StartX, 3);
@@ -269,7 +268,7 @@ TEST_F(EditingTest, PlatformIsPlacedThroughThePropertiesDialog) {
     QTest::mouseClick(dialog.BOK, Qt::LeftButton);
   });
   ClickCell(Qt::LeftButton, 10, 12);
-  EXPECT_EQ(Form->PlacementStage(), PlatformStage::Idle);
+  EXPECT_EQ(Tools().PlacementStage(), PlatformStage::Idle);
   ASSERT_EQ(TheMap().PlatformCount, 2);
   EXPECT_EQ(TheMap().Platforms[1].SwitchType, NoSwitch);
 
@@ -285,7 +284,7 @@ TEST_F(EditingTest, RightReleaseDiscardsThePlatformBeingPlaced) {
   ASSERT_EQ(TheMap().PlatformCount, 1);
   ClickCell(Qt::RightButton, 15, 15);
   EXPECT_EQ(TheMap().PlatformCount, 0);
-  EXPECT_EQ(Form->PlacementStage(), PlatformStage::Idle);
+  EXPECT_EQ(Tools().PlacementStage(), PlatformStage::Idle);
 }
 
 TEST_F(EditingTest, ReleaseOnThePlatformPalettePicksAndPlacesNothing) {
@@ -293,36 +292,36 @@ TEST_F(EditingTest, ReleaseOnThePlatformPalettePicksAndPlacesNothing) {
   const QPoint entry1(View().ViewWidth - 2, 4);
   Click(Qt::LeftButton, entry1);
   EXPECT_EQ(TheMap().PlatformCount, 0);
-  EXPECT_EQ(Form->PlacementStage(), PlatformStage::Idle);
+  EXPECT_EQ(Tools().PlacementStage(), PlatformStage::Idle);
 }
 
 TEST_F(EditingTest, MovingTheModeListSelectionWithTheKeyboardChoosesTheMode) {
   ChooseMode(ModeForeground);
-  ASSERT_TRUE(Form->Panel()->LBMode->hasFocus());
-  QTest::keyClick(Form->Panel()->LBMode, Qt::Key_Down);
-  EXPECT_EQ(Form->State().ActiveLayer, LayerObject);
-  QTest::keyClick(Form->Panel()->LBMode, Qt::Key_Down);
-  QTest::keyClick(Form->Panel()->LBMode, Qt::Key_Down);
-  EXPECT_EQ(Form->State().ActiveTool, Tool::ToolSprings);
+  ASSERT_TRUE(Panel().LBMode->hasFocus());
+  QTest::keyClick(Panel().LBMode, Qt::Key_Down);
+  EXPECT_EQ(Tools().State().ActiveLayer, LayerObject);
+  QTest::keyClick(Panel().LBMode, Qt::Key_Down);
+  QTest::keyClick(Panel().LBMode, Qt::Key_Down);
+  EXPECT_EQ(Tools().State().ActiveTool, Tool::ToolSprings);
 }
 
 TEST_F(EditingTest, EmptyingTheMapEndsThePlacingOfSpringsAndPlatforms) {
   ChooseMode(ModePlatforms);
   ClickCell(Qt::LeftButton, 3, 3);
-  ASSERT_EQ(Form->PlacementStage(), PlatformStage::StartPlaced);
+  ASSERT_EQ(Tools().PlacementStage(), PlatformStage::StartPlaced);
   Form->NewMap();
-  EXPECT_EQ(Form->PlacementStage(), PlatformStage::Idle);
+  EXPECT_EQ(Tools().PlacementStage(), PlatformStage::Idle);
   EXPECT_EQ(TheMap().PlatformCount, 0);
 
   ChooseMode(ModeSprings);
   ClickCell(Qt::LeftButton, 3, 3);
-  ASSERT_TRUE(Form->SpringState().SpringInProgress);
+  ASSERT_TRUE(Tools().SpringState().SpringInProgress);
   Form->NewMap();
-  EXPECT_FALSE(Form->SpringState().SpringInProgress);
+  EXPECT_FALSE(Tools().SpringState().SpringInProgress);
 }
 
 TEST_F(EditingTest, TheModeListShowsTheModeInForceWhateverTheMouseDoes) {
-  QListWidget* modes = Form->Panel()->LBMode;
+  QListWidget* modes = Panel().LBMode;
   const auto entry = [modes](int row) { return modes->visualItemRect(modes->item(row)).center(); };
   const QPoint outside(modes->viewport()->width() + 30, entry(ModeChars).y());
   struct {
@@ -343,8 +342,8 @@ TEST_F(EditingTest, TheModeListShowsTheModeInForceWhateverTheMouseDoes) {
     QTest::mouseRelease(modes->viewport(), Qt::LeftButton, {}, end);
     const int shown = drag.to >= 0 ? drag.to : drag.from;
     EXPECT_EQ(modes->selectedItems(), QList<QListWidgetItem*>{modes->item(shown)}) << drag.from;
-    EXPECT_EQ(Form->State().ActiveTool, drag.tool) << drag.from;
-    EXPECT_EQ(Form->State().ActiveLayer, drag.layer) << drag.from;
+    EXPECT_EQ(Tools().State().ActiveTool, drag.tool) << drag.from;
+    EXPECT_EQ(Tools().State().ActiveLayer, drag.layer) << drag.from;
   }
   // A Ctrl+click cannot take the highlight from the mode in force.
   QTest::mouseClick(modes->viewport(), Qt::LeftButton, Qt::ControlModifier, entry(ModePlatforms));
@@ -363,7 +362,7 @@ TEST_F(EditingTest, PlatformDialogClosesOnlyThroughOK) {
   });
   ClickCell(Qt::LeftButton, 5, 3);
   EXPECT_TRUE(stayedOpen);
-  EXPECT_EQ(Form->PlacementStage(), PlatformStage::Idle);
+  EXPECT_EQ(Tools().PlacementStage(), PlatformStage::Idle);
   EXPECT_EQ(TheMap().Platforms[0].Speed, 5);
 }
 
@@ -393,12 +392,12 @@ TEST_F(EditingTest, LeavingPlatformsMidPlacementDiscardsThePlatform) {
           QTest::mouseClick(dialog.BOK, Qt::LeftButton);
         });
         ClickCell(Qt::LeftButton, 5, 3);
-        ASSERT_EQ(Form->PlacementStage(), PlatformStage::AwaitingSwitch);
+        ASSERT_EQ(Tools().PlacementStage(), PlatformStage::AwaitingSwitch);
       }
       ASSERT_EQ(TheMap().PlatformCount, 1);
       ChooseMode(leavingFor);
       EXPECT_EQ(TheMap().PlatformCount, 0) << leavingFor;
-      EXPECT_EQ(Form->PlacementStage(), PlatformStage::Idle) << leavingFor;
+      EXPECT_EQ(Tools().PlacementStage(), PlatformStage::Idle) << leavingFor;
     }
   }
 }

@@ -18,23 +18,23 @@ const QString HelpText = QString::fromLatin1(MessageTexts::Help);
 
 TEST_F(MainFormTest, LayoutKeepsPanelAtBottomAndSurfaceAbove) {
   const auto checkLayout = [this](int width, int height) {
-    EXPECT_EQ(Form->Surface()->geometry(), QRect(0, 0, width, std::max(0, height - 113)));
-    EXPECT_EQ(Form->Panel()->geometry(), QRect(-1, height - 113, width, 113));
-    EXPECT_EQ(Form->Geometry().ViewWidth, Form->Surface()->width());
-    EXPECT_EQ(Form->Geometry().ViewHeight, Form->Surface()->height());
+    EXPECT_EQ(Surface()->geometry(), QRect(0, 0, width, std::max(0, height - 113)));
+    EXPECT_EQ(Panel().geometry(), QRect(-1, height - 113, width, 113));
+    EXPECT_EQ(Session->View.ViewWidth, Surface()->width());
+    EXPECT_EQ(Session->View.ViewHeight, Surface()->height());
   };
   checkLayout(Form->width(), Form->height());
 
   Form->resize(640, 400);
   ASSERT_TRUE(WaitFor([this] { return Form->size() == QSize(640, 400); }));
   checkLayout(640, 400);
-  EXPECT_EQ(Form->Geometry().ViewHeight, 287);
+  EXPECT_EQ(Session->View.ViewHeight, 287);
 
   // Lower than the panel: the surface keeps a height of zero.
   Form->resize(300, 80);
   ASSERT_TRUE(WaitFor([this] { return Form->size() == QSize(300, 80); }));
   checkLayout(300, 80);
-  EXPECT_EQ(Form->Geometry().ViewHeight, 0);
+  EXPECT_EQ(Session->View.ViewHeight, 0);
   Form->TimerTimer();
   EXPECT_TRUE(Boxes.Messages.isEmpty());
 }
@@ -45,7 +45,7 @@ TEST_F(MainFormTest, HelpButtonShowsTheHelpText) {
 }
 
 TEST_F(MainFormTest, EscShowsTheHelpTextWhenTheWindowHasTheFocus) {
-  QTest::mouseClick(Form->Surface(), Qt::LeftButton, {}, QPoint(10, 10));
+  QTest::mouseClick(Surface(), Qt::LeftButton, {}, QPoint(10, 10));
   ASSERT_EQ(QApplication::focusWidget(), Form.get());
   QTest::keyClick(Form.get(), Qt::Key_Escape);
   EXPECT_EQ(Boxes.Messages, QStringList{HelpText});
@@ -65,7 +65,7 @@ TEST_F(MainFormTest, PressOnTheSurfaceTakesTheFocusFromAControl) {
   EXPECT_EQ(QApplication::focusWidget(), help);
   EXPECT_FALSE(Form->hasFocus());
 
-  QTest::mouseClick(Form->Surface(), Qt::LeftButton, {}, QPoint(40, 40));
+  QTest::mouseClick(Surface(), Qt::LeftButton, {}, QPoint(40, 40));
   EXPECT_EQ(QApplication::focusWidget(), Form.get());
   EXPECT_TRUE(Form->hasFocus());
 }
@@ -75,7 +75,7 @@ TEST_F(MainFormTest, PressOnFreeAreasOfPanelAndWindowFocusesTheWindow) {
   QTest::mouseClick(selected, Qt::LeftButton, {}, QPoint(5, selected->height() / 2));
   ASSERT_TRUE(selected->hasFocus());
   // The panel's bottom-left corner holds no control.
-  QTest::mouseClick(Form->Panel(), Qt::LeftButton, {}, QPoint(2, 110));
+  QTest::mouseClick(&Panel(), Qt::LeftButton, {}, QPoint(2, 110));
   EXPECT_EQ(QApplication::focusWidget(), Form.get());
 
   QTest::mouseClick(selected, Qt::LeftButton, {}, QPoint(5, selected->height() / 2));
@@ -88,15 +88,15 @@ TEST_F(MainFormTest, PressOnFreeAreasOfPanelAndWindowFocusesTheWindow) {
 TEST_F(MainFormTest, ZoomChangesCellSize) {
   auto* zoom = Find<QSpinBox>("UDZoom");
   zoom->stepBy(1);
-  EXPECT_EQ(Form->Geometry().Zoom, 11);
-  EXPECT_EQ(Form->Geometry().CellSize, 17);
+  EXPECT_EQ(Session->View.Zoom, 11);
+  EXPECT_EQ(Session->View.CellSize, 17);
   zoom->setValue(5);
-  EXPECT_EQ(Form->Geometry().CellSize, 8);
+  EXPECT_EQ(Session->View.CellSize, 8);
   zoom->setValue(2);
-  EXPECT_EQ(Form->Geometry().CellSize, 3);
+  EXPECT_EQ(Session->View.CellSize, 3);
   zoom->setValue(100);
-  EXPECT_EQ(Form->Geometry().CellSize, 160);
-  EXPECT_EQ(Form->Geometry().CameraX, 0);
+  EXPECT_EQ(Session->View.CellSize, 160);
+  EXPECT_EQ(Session->View.CameraX, 0);
 }
 
 TEST_F(MainFormTest, ZoomIgnoresTypingAndArrowKeys) {
@@ -107,7 +107,7 @@ TEST_F(MainFormTest, ZoomIgnoresTypingAndArrowKeys) {
   QTest::keyClick(zoom, Qt::Key_Down);
   QTest::keyClicks(zoom, QStringLiteral("7"));
   EXPECT_EQ(zoom->value(), 10);
-  EXPECT_EQ(Form->Geometry().CellSize, 16);
+  EXPECT_EQ(Session->View.CellSize, 16);
 }
 
 TEST_F(MainFormTest, SelectedWrapsWithinTheBackgroundTiles) {
@@ -115,48 +115,49 @@ TEST_F(MainFormTest, SelectedWrapsWithinTheBackgroundTiles) {
   QTest::mouseClick(selected, Qt::LeftButton, {}, QPoint(5, selected->height() / 2));
   QTest::keyClick(selected, Qt::Key_Down);
   EXPECT_EQ(selected->value(), TileFolder::BackgroundCount);
-  EXPECT_EQ(Form->State().SelectedIndex, TileFolder::BackgroundCount);
+  EXPECT_EQ(Tools().State().SelectedIndex, TileFolder::BackgroundCount);
   QTest::keyClick(selected, Qt::Key_Up);
   EXPECT_EQ(selected->value(), 1);
-  EXPECT_EQ(Form->State().SelectedIndex, 1);
+  EXPECT_EQ(Tools().State().SelectedIndex, 1);
   QTest::keyClick(selected, Qt::Key_Up);
-  EXPECT_EQ(Form->State().SelectedIndex, 2);
+  EXPECT_EQ(Tools().State().SelectedIndex, 2);
 
   // A typed value above the range becomes 1.
   selected->selectAll();
   QTest::keyClicks(selected, QStringLiteral("9"));
   EXPECT_EQ(selected->value(), 1);
   EXPECT_EQ(selected->text(), QStringLiteral("1"));
-  EXPECT_EQ(Form->State().SelectedIndex, 1);
+  EXPECT_EQ(Tools().State().SelectedIndex, 1);
 }
 
 TEST_F(MainFormTest, SelectedWrapsBySpringAndTextRanges) {
   auto* selected = Find<QSpinBox>("UDSel");
-  Form->State().ActiveTool = Tool::ToolSprings;
+  Session->Tools.ChooseMode(ModeSprings);
   selected->setValue(6);
-  EXPECT_EQ(Form->State().SelectedIndex, 6);
+  EXPECT_EQ(Tools().State().SelectedIndex, 6);
   selected->stepBy(1);
   EXPECT_EQ(selected->value(), 1);
-  EXPECT_EQ(Form->State().SelectedIndex, 1);
+  EXPECT_EQ(Tools().State().SelectedIndex, 1);
 
-  Form->State().ActiveTool = Tool::ToolTexts;
+  Session->Tools.ChooseMode(ModeTexts);
   selected->stepBy(-1);
   EXPECT_EQ(selected->value(), 254);
-  EXPECT_EQ(Form->State().SelectedIndex, 254);
+  EXPECT_EQ(Tools().State().SelectedIndex, 254);
 }
 
 TEST_F(MainFormTest, SelectedIsLeftAloneByTheBlockAndPrimaryTools) {
   auto* selected = Find<QSpinBox>("UDSel");
-  for (Tool tool : {Tool::ToolSelectBlock, Tool::ToolPasteBlock, Tool::ToolSelectPrimaryChar}) {
-    Form->State().ActiveTool = tool;
+  for (auto choose : {&ToolController::SelectTiles, &ToolController::CopyTiles,
+                      &ToolController::SelectPrimaryChar}) {
+    (Session->Tools.*choose)();
     selected->setValue(selected->value() == 7 ? 900 : 7);
     EXPECT_NE(selected->value(), 1);
-    EXPECT_EQ(Form->State().SelectedIndex, 1);
+    EXPECT_EQ(Tools().State().SelectedIndex, 1);
   }
 }
 
 TEST_F(MainFormTest, CountersShowDistinctTilesOfTheCellsInUse) {
-  Map& map = Form->GetMap();
+  Map& map = TheMap();
   map.Cell(1, 1).BgTile = 1;
   map.Cell(2, 1).BgTile = 2;
   map.Cell(3, 1).BgTile = 2;
@@ -170,12 +171,12 @@ TEST_F(MainFormTest, CountersShowDistinctTilesOfTheCellsInUse) {
 }
 
 TEST_F(MainFormTest, CorruptedMapIsReplacedByAnEmptyOne) {
-  Map& map = Form->GetMap();
+  Map& map = TheMap();
   Find<QSpinBox>("UDWidth")->setValue(30);
   Find<QSpinBox>("UDHeight")->setValue(25);
-  Form->Geometry().CameraX = 3;
-  Form->Geometry().CameraY = 4;
-  Form->State().ActiveLayer = 2;
+  Session->View.CameraX = 3;
+  Session->View.CameraY = 4;
+  Session->Tools.ChooseMode(ModeForeground);
   Find<QListWidget>("LBMode")->setCurrentRow(2);
   Find<QSpinBox>("UDSel")->setValue(2);
   map.Cell(5, 6).BgTile = TileFolder::BackgroundCount + 1;  // in view at camera (3, 4)
@@ -195,12 +196,12 @@ TEST_F(MainFormTest, CorruptedMapIsReplacedByAnEmptyOne) {
   EXPECT_TRUE(map.Cell(5, 6).IsEmpty());
   EXPECT_TRUE(map.Cell(3, 3).IsEmpty());
   EXPECT_TRUE(map.Saved);
-  EXPECT_EQ(Form->Geometry().CameraX, 0);
-  EXPECT_EQ(Form->Geometry().CameraY, 0);
-  EXPECT_EQ(Form->State().SelectedIndex, 1);
+  EXPECT_EQ(Session->View.CameraX, 0);
+  EXPECT_EQ(Session->View.CameraY, 0);
+  EXPECT_EQ(Tools().State().SelectedIndex, 1);
   EXPECT_EQ(Find<QSpinBox>("UDSel")->value(), 1);
-  EXPECT_EQ(Form->State().ActiveTool, Tool::ToolPlaceTile);
-  EXPECT_EQ(Form->State().ActiveLayer, 0);
+  EXPECT_EQ(Tools().State().ActiveTool, Tool::ToolPlaceTile);
+  EXPECT_EQ(Tools().State().ActiveLayer, 0);
   EXPECT_EQ(Find<QListWidget>("LBMode")->currentRow(), 0);
   EXPECT_EQ(Find<QLineEdit>("EBGTiles")->text(), QStringLiteral("0"));
 
@@ -210,7 +211,7 @@ TEST_F(MainFormTest, CorruptedMapIsReplacedByAnEmptyOne) {
 }
 
 TEST_F(MainFormTest, ClosingWithUnsavedChangesAsksAndStaysOpenOnCancel) {
-  Form->GetMap().Saved = false;
+  TheMap().Saved = false;
   Boxes.ConfirmAnswer = false;
   EXPECT_FALSE(Form->close());
   EXPECT_TRUE(Form->isVisible());
@@ -233,12 +234,12 @@ TEST_F(MainFormTest, ExitOnASavedMapAsksNothing) {
 }
 
 TEST_F(MainFormTest, ResizingDrawsTheNewSurfaceAtOnce) {
-  Form->RedrawTimer()->stop();
+  RedrawTimer()->stop();
   for (const QSize size : {QSize(640, 400), QSize(900, 500)}) {
     Form->resize(size);
     ASSERT_TRUE(WaitFor([this, size] { return Form->size() == size; }));
-    const QImage shown = Form->Surface()->Buffer().copy();
+    const QImage shown = Surface()->Buffer().copy();
     Form->RedrawView();
-    EXPECT_EQ(shown, Form->Surface()->Buffer());
+    EXPECT_EQ(shown, Surface()->Buffer());
   }
 }

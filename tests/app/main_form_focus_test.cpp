@@ -8,15 +8,15 @@
 
 class FocusTest : public EditingTest {
  protected:
-  QPlainTextEdit* Memo() const { return Form->Panel()->MCustomTexts; }
+  QPlainTextEdit* Memo() const { return Panel().MCustomTexts; }
 };
 
 TEST_F(FocusTest, AtStartUpTheWindowTakesTheKeys) {
   EXPECT_EQ(QApplication::focusWidget(), Form.get());
   Key(Qt::Key_4);
-  EXPECT_EQ(Form->State().ActiveLayer, LayerObject);
+  EXPECT_EQ(Tools().State().ActiveLayer, LayerObject);
   QTest::keyPress(QApplication::focusWidget(), Qt::Key_Up);
-  EXPECT_TRUE(Form->CameraTimer()->isActive());
+  EXPECT_TRUE(CameraTimer()->isActive());
   QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Up);
   EXPECT_TRUE(Memo()->toPlainText().isEmpty());
   EXPECT_TRUE(TheMap().Saved);
@@ -29,7 +29,7 @@ TEST_F(FocusTest, TabMovesBetweenTheWindowAndTheMemoAndTypesNothing) {
   EXPECT_EQ(Memo()->toPlainText(), QStringLiteral("a"));
   EXPECT_EQ(QApplication::focusWidget(), Form.get());
   Key(Qt::Key_6);
-  EXPECT_EQ(Form->State().ActiveTool, Tool::ToolSprings);
+  EXPECT_EQ(Tools().State().ActiveTool, Tool::ToolSprings);
   Key(Qt::Key_Tab);
   EXPECT_TRUE(Memo()->hasFocus());
 }
@@ -46,5 +46,5 @@ TEST_F(FocusTest, ArrowKeysOnAPanelButtonOrCheckBoxMoveNoFocus) {
     Key(Qt::Key_7);
   }
   EXPECT_TRUE(Memo()->toPlainText().isEmpty());
-  EXPECT_EQ(Form->State().ActiveTool, Tool::ToolPlaceTile);
+  EXPECT_EQ(Tools().State().ActiveTool, Tool::ToolPlaceTile);
 }

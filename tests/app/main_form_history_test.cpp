@@ -63,7 +63,7 @@ class HistoryTest : public LevelFilesTest {
   // A click that places the foreground tile value at (1, 1).
   void Stroke(int value) {
     ChooseMode(ModeForeground);
-    Form->State().SelectedIndex = value;
+    Session->Tools.SetSelectedIndex(value);
     ClickCell(Qt::LeftButton, 1, 1);
   }
 
@@ -214,7 +214,7 @@ TEST_F(HistoryTest, UndoEndsASpringOrPlatformBeingPlaced) {
   ClickCell(Qt::LeftButton, 5, 5);
   ClickCell(Qt::LeftButton, 8, 5);
   Undo();  // finishes the spring as a right press would
-  EXPECT_FALSE(Form->SpringState().SpringInProgress);
+  EXPECT_FALSE(Tools().SpringState().SpringInProgress);
   EXPECT_EQ(TheMap().SpringCount, 1);
   EXPECT_EQ(TheMap().Springs[0].PointCount, 2);
   Undo();
@@ -222,9 +222,9 @@ TEST_F(HistoryTest, UndoEndsASpringOrPlatformBeingPlaced) {
 
   ChooseMode(ModePlatforms);
   ClickCell(Qt::LeftButton, 4, 4);
-  ASSERT_EQ(Form->PlacementStage(), PlatformStage::StartPlaced);
+  ASSERT_EQ(Tools().PlacementStage(), PlatformStage::StartPlaced);
   Undo();  // discards the platform as a right release would
-  EXPECT_EQ(Form->PlacementStage(), PlatformStage::Idle);
+  EXPECT_EQ(Tools().PlacementStage(), PlatformStage::Idle);
   EXPECT_EQ(TheMap().PlatformCount, 0);
   Redo();
   EXPECT_EQ(TheMap().SpringCount, 1);
@@ -260,7 +260,7 @@ TEST_F(HistoryTest, NewOpenAndAFailedLoadClearTheHistorySaveDoesNot) {
     const Shown cleared = Now();
     Undo();
     EXPECT_EQ(Now(), cleared);
-    EXPECT_FALSE(Form->History().CanUndo());
+    EXPECT_FALSE(Session->Document.History().CanUndo());
   }
   MakeValid();
   Stroke(5);

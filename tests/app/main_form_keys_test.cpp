@@ -8,23 +8,23 @@
 TEST_F(EditingTest, DigitKeysChooseTheModes) {
   FocusWindowByPress();
   Key(Qt::Key_6);
-  EXPECT_EQ(Form->State().ActiveTool, Tool::ToolSprings);
-  EXPECT_EQ(Form->Panel()->LBMode->currentRow(), ModeSprings);
+  EXPECT_EQ(Tools().State().ActiveTool, Tool::ToolSprings);
+  EXPECT_EQ(Panel().LBMode->currentRow(), ModeSprings);
   Key(Qt::Key_7);
-  EXPECT_EQ(Form->State().ActiveTool, Tool::ToolPlatforms);
+  EXPECT_EQ(Tools().State().ActiveTool, Tool::ToolPlatforms);
   Key(Qt::Key_8);
-  EXPECT_EQ(Form->State().ActiveTool, Tool::ToolTexts);
-  EXPECT_EQ(Form->State().ActiveLayer, LayerText);
+  EXPECT_EQ(Tools().State().ActiveTool, Tool::ToolTexts);
+  EXPECT_EQ(Tools().State().ActiveLayer, LayerText);
   Key(Qt::Key_4);
-  EXPECT_EQ(Form->State().ActiveTool, Tool::ToolPlaceTile);
-  EXPECT_EQ(Form->State().ActiveLayer, LayerObject);
-  EXPECT_EQ(Form->Panel()->LBMode->selectedItems().size(), 1);
+  EXPECT_EQ(Tools().State().ActiveTool, Tool::ToolPlaceTile);
+  EXPECT_EQ(Tools().State().ActiveLayer, LayerObject);
+  EXPECT_EQ(Panel().LBMode->selectedItems().size(), 1);
 
   // 9, 0 and the keypad's digits do nothing.
   Key(Qt::Key_9);
   Key(Qt::Key_0);
   Key(Qt::Key_3, Qt::KeypadModifier);
-  EXPECT_EQ(Form->State().ActiveLayer, LayerObject);
+  EXPECT_EQ(Tools().State().ActiveLayer, LayerObject);
 }
 
 // What an X11 keyboard sends: the symbol the layout and Shift make of the
@@ -53,7 +53,7 @@ TEST_F(EditingTest, ModifiersAndLayoutsDoNotChangeWhatADigitKeyChooses) {
       QKeyEvent event(type, c.key, c.modifiers, c.code, 0, 0, QString::fromLatin1(c.text));
       QApplication::sendEvent(Form.get(), &event);
     }
-    EXPECT_EQ(Form->Panel()->LBMode->currentRow(), expected) << c.text;
+    EXPECT_EQ(Panel().LBMode->currentRow(), expected) << c.text;
   }
 }
 
@@ -63,23 +63,23 @@ TEST_F(EditingTest, DigitKeysGoToAFocusedControlUntilTheMapIsPressed) {
   ASSERT_TRUE(screenWidth->hasFocus());
   screenWidth->selectAll();
   Key(Qt::Key_6);
-  EXPECT_EQ(Form->State().ActiveTool, Tool::ToolPlaceTile);
+  EXPECT_EQ(Tools().State().ActiveTool, Tool::ToolPlaceTile);
   EXPECT_EQ(screenWidth->text(), QStringLiteral("6"));
   // Sent to the window itself while the control holds the focus: still nothing.
   QTest::keyClick(Form.get(), Qt::Key_6);
-  EXPECT_EQ(Form->State().ActiveTool, Tool::ToolPlaceTile);
+  EXPECT_EQ(Tools().State().ActiveTool, Tool::ToolPlaceTile);
 
   FocusWindowByPress();
   Key(Qt::Key_6);
-  EXPECT_EQ(Form->State().ActiveTool, Tool::ToolSprings);
+  EXPECT_EQ(Tools().State().ActiveTool, Tool::ToolSprings);
 }
 
 TEST_F(EditingTest, HeldArrowKeyScrollsFirstAtOnceThenAfterAPauseThenFast) {
   FocusWindowByPress();
-  QTimer* timer = Form->CameraTimer();
+  QTimer* timer = CameraTimer();
   QTest::keyPress(Form.get(), Qt::Key_Right);
   EXPECT_TRUE(timer->isActive());
-  EXPECT_EQ(Form->Scrolling(), ScrollDirection::Right);
+  EXPECT_EQ(Scrolling(), ScrollDirection::Right);
   ASSERT_TRUE(WaitFor([this] { return View().CameraX >= 1; }));
   EXPECT_EQ(View().CameraX, 1);
   EXPECT_EQ(timer->interval(), 500);
@@ -98,12 +98,12 @@ TEST_F(EditingTest, HeldArrowKeyScrollsFirstAtOnceThenAfterAPauseThenFast) {
   const int stoppedAt = View().CameraX;
   QTest::qWait(120);
   EXPECT_EQ(View().CameraX, stoppedAt);
-  EXPECT_EQ(Form->Scrolling(), ScrollDirection::Right);  // kept after the stop
+  EXPECT_EQ(Scrolling(), ScrollDirection::Right);  // kept after the stop
 }
 
 TEST_F(EditingTest, AutoRepeatedKeyEventsNeitherRearmNorStop) {
   FocusWindowByPress();
-  QTimer* timer = Form->CameraTimer();
+  QTimer* timer = CameraTimer();
   QTest::keyPress(Form.get(), Qt::Key_Up);
   Form->TimerSipkyTimer();
   ASSERT_EQ(timer->interval(), 500);
@@ -122,7 +122,7 @@ TEST_F(EditingTest, AutoRepeatedKeyEventsNeitherRearmNorStop) {
 // its rate instead of starting over.
 TEST_F(EditingTest, UnmarkedAutoRepeatPairsNeitherStopNorRearm) {
   FocusWindowByPress();
-  QTimer* timer = Form->CameraTimer();
+  QTimer* timer = CameraTimer();
   QTest::keyPress(Form.get(), Qt::Key_Right);
   Form->TimerSipkyTimer();
   Form->TimerSipkyTimer();
@@ -133,7 +133,7 @@ TEST_F(EditingTest, UnmarkedAutoRepeatPairsNeitherStopNorRearm) {
     QTest::qWait(30);
     EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(timer->interval(), 50);
-    EXPECT_EQ(Form->Scrolling(), ScrollDirection::Up);
+    EXPECT_EQ(Scrolling(), ScrollDirection::Up);
   }
   // A real release, followed by no press, stops.
   QTest::keyRelease(Form.get(), Qt::Key_Up);
@@ -143,10 +143,10 @@ TEST_F(EditingTest, UnmarkedAutoRepeatPairsNeitherStopNorRearm) {
 
 TEST_F(EditingTest, TimerPhasesAndTheCameraBounds) {
   FocusWindowByPress();
-  QTimer* timer = Form->CameraTimer();
+  QTimer* timer = CameraTimer();
   // The top bound: the last fully visible row stays at 255.
   const int topBound = 255 - View().ViewHeight / View().CellSize;
-  Form->Geometry().CameraY = topBound - 2;
+  Session->View.CameraY = topBound - 2;
   QTest::keyPress(Form.get(), Qt::Key_Up);
   EXPECT_EQ(timer->interval(), 1);
   Form->TimerSipkyTimer();
@@ -162,7 +162,7 @@ TEST_F(EditingTest, TimerPhasesAndTheCameraBounds) {
   // releasing Up stops it.
   QTest::keyPress(Form.get(), Qt::Key_Left);
   EXPECT_EQ(timer->interval(), 50);
-  Form->Geometry().CameraX = 1;
+  Session->View.CameraX = 1;
   Form->TimerSipkyTimer();
   Form->TimerSipkyTimer();
   EXPECT_EQ(View().CameraX, 0);
@@ -176,34 +176,34 @@ TEST_F(EditingTest, ArrowButtonsMoveWhileHeldAndStopOnRelease) {
   QTest::mousePress(up, Qt::LeftButton);
   ASSERT_TRUE(WaitFor([this] { return View().CameraY == 1; }));
   QTest::mouseRelease(up, Qt::LeftButton);
-  EXPECT_FALSE(Form->CameraTimer()->isActive());
+  EXPECT_FALSE(CameraTimer()->isActive());
   EXPECT_EQ(View().CameraY, 1);
 
   // Any mouse button starts a movement.
   auto* right = Find<ArrowButton>("BRight");
   QTest::mousePress(right, Qt::RightButton);
-  EXPECT_EQ(Form->Scrolling(), ScrollDirection::Right);
+  EXPECT_EQ(Scrolling(), ScrollDirection::Right);
   ASSERT_TRUE(WaitFor([this] { return View().CameraX == 1; }));
   QTest::mouseRelease(right, Qt::RightButton);
-  EXPECT_FALSE(Form->CameraTimer()->isActive());
+  EXPECT_FALSE(CameraTimer()->isActive());
 
   // A click on Down runs its click action between press and release and
   // still ends stopped.
   QTest::mouseClick(Find<ArrowButton>("BDown"), Qt::LeftButton);
-  EXPECT_FALSE(Form->CameraTimer()->isActive());
-  EXPECT_EQ(Form->Scrolling(), ScrollDirection::Down);
+  EXPECT_FALSE(CameraTimer()->isActive());
+  EXPECT_EQ(Scrolling(), ScrollDirection::Down);
 }
 
 TEST_F(EditingTest, DownButtonActivatedFromTheKeyboardRunsUntilAnArrowIsReleased) {
   auto* down = Find<ArrowButton>("BDown");
-  Form->Geometry().CameraY = 3;
+  Session->View.CameraY = 3;
   down->setFocus();
   QTest::keyClick(down, Qt::Key_Space);
-  EXPECT_TRUE(Form->CameraTimer()->isActive());
+  EXPECT_TRUE(CameraTimer()->isActive());
   ASSERT_TRUE(WaitFor([this] { return View().CameraY == 0; }));
-  EXPECT_TRUE(Form->CameraTimer()->isActive());
+  EXPECT_TRUE(CameraTimer()->isActive());
   QTest::mouseClick(Find<ArrowButton>("BLeft"), Qt::LeftButton);
-  EXPECT_FALSE(Form->CameraTimer()->isActive());
+  EXPECT_FALSE(CameraTimer()->isActive());
 }
 
 TEST_F(EditingTest, ArrowKeysDoNotReachTheWindowWhileAButtonHasTheFocus) {
@@ -212,6 +212,6 @@ TEST_F(EditingTest, ArrowKeysDoNotReachTheWindowWhileAButtonHasTheFocus) {
   ASSERT_TRUE(help->hasFocus());
   Key(Qt::Key_Right);
   QTest::keyPress(help, Qt::Key_Up);
-  EXPECT_FALSE(Form->CameraTimer()->isActive());
+  EXPECT_FALSE(CameraTimer()->isActive());
   QTest::keyRelease(help, Qt::Key_Up);
 }

@@ -27,8 +27,8 @@ void ClickArrow(QSpinBox* spin, bool up) {
 
 class ResizeTest : public EditingTest {
  protected:
-  SizeSpinBox* Width() const { return Form->Panel()->UDWidth; }
-  SizeSpinBox* Height() const { return Form->Panel()->UDHeight; }
+  SizeSpinBox* Width() const { return Panel().UDWidth; }
+  SizeSpinBox* Height() const { return Panel().UDHeight; }
 };
 
 TEST_F(ResizeTest, ArrowClickWithRiseLeftMovesTheContent) {
@@ -126,16 +126,16 @@ TEST_F(ResizeTest, ProgramChangesRunTheResizeRules) {
   map.Cell(1, 1).BgTile = 1;
   map.Cell(30, 1).BgTile = 1;
   Find<QCheckBox>("CBRiseDown")->setChecked(true);
-  Form->SetMapSize(40, 20);  // grows on the right; the height is unchanged
+  SetMapSize(40, 20);  // grows on the right; the height is unchanged
   EXPECT_EQ(map.Width, 40);
   EXPECT_EQ(map.Cell(1, 1).BgTile, 1);
   EXPECT_FALSE(map.Saved);
 
   map.Saved = true;
-  Form->SetMapSize(40, 20);  // the same size runs nothing
+  SetMapSize(40, 20);  // the same size runs nothing
   EXPECT_TRUE(map.Saved);
 
-  Form->SetMapSize(20, 24);  // the content moves one row up however far the size goes
+  SetMapSize(20, 24);  // the content moves one row up however far the size goes
   EXPECT_TRUE(map.Cell(30, 1).IsEmpty());
   EXPECT_EQ(map.Cell(1, 2).BgTile, 1);
   EXPECT_EQ(map.Height, 24);

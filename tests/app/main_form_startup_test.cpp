@@ -14,7 +14,7 @@
 #include <utility>
 
 #include "app/control_panel.h"
-#include "editing/edit_platform.h"
+#include "app/edit_platform.h"
 #include "main_form_fixture.h"
 #include "model/map.h"
 #include "model/message_texts.h"
@@ -176,7 +176,7 @@ TEST_F(MainFormTest, SwitchesListsAndEditsStartAsLaidOut) {
 }
 
 TEST_F(MainFormTest, CustomTextsPanelReplacesSpecialPanel) {
-  EXPECT_TRUE(Form->CustomTextsEnabled());
+  EXPECT_TRUE(CustomTextsShown());
   auto* special = Find<QWidget>("SpecialPanel");
   auto* texts = Find<QWidget>("CustomTextsPanel");
   EXPECT_FALSE(special->isVisible());
@@ -190,7 +190,7 @@ TEST_F(MainFormTest, CustomTextsPanelReplacesSpecialPanel) {
 }
 
 TEST_F(MainFormTest, OnlyTheMemoIsInTheTabOrder) {
-  const QWidget* panel = Form->Panel();
+  const QWidget* panel = &Panel();
   const QWidget* memo = Find<QWidget>("MCustomTexts");
   int clickable = 0;
   for (const QWidget* widget : panel->findChildren<QWidget*>()) {
@@ -203,32 +203,32 @@ TEST_F(MainFormTest, OnlyTheMemoIsInTheTabOrder) {
 }
 
 TEST_F(MainFormTest, StartsWithAnEmptyMapAndStartState) {
-  const Map& map = Form->GetMap();
+  const Map& map = TheMap();
   EXPECT_EQ(map.Width, 20);
   EXPECT_EQ(map.Height, 20);
   EXPECT_EQ(map.Background, 0);
   EXPECT_EQ(map.PrimaryCharX, -1);
   EXPECT_TRUE(map.Saved);
-  EXPECT_EQ(Form->State().ActiveTool, Tool::ToolPlaceTile);
-  EXPECT_EQ(Form->State().ActiveLayer, 0);
-  EXPECT_EQ(Form->State().SelectedIndex, 1);
-  EXPECT_EQ(Form->Geometry().CameraX, 0);
-  EXPECT_EQ(Form->Geometry().CameraY, 0);
-  EXPECT_EQ(Form->Geometry().Zoom, 10);
-  EXPECT_EQ(Form->Sets().BaseTileSize, 16);
-  EXPECT_EQ(Form->Geometry().CellSize, 16);
-  EXPECT_EQ(Form->Sets().DXBG.ImageCount(), TileFolder::BackgroundCount);
+  EXPECT_EQ(Tools().State().ActiveTool, Tool::ToolPlaceTile);
+  EXPECT_EQ(Tools().State().ActiveLayer, 0);
+  EXPECT_EQ(Tools().State().SelectedIndex, 1);
+  EXPECT_EQ(Session->View.CameraX, 0);
+  EXPECT_EQ(Session->View.CameraY, 0);
+  EXPECT_EQ(Session->View.Zoom, 10);
+  EXPECT_EQ(Session->Sets.BaseTileSize, 16);
+  EXPECT_EQ(Session->View.CellSize, 16);
+  EXPECT_EQ(Session->Sets.DXBG.ImageCount(), TileFolder::BackgroundCount);
 }
 
 TEST_F(MainFormTest, RedrawTimerRunsAndCameraTimerWaits) {
-  EXPECT_TRUE(Form->RedrawTimer()->isActive());
-  EXPECT_EQ(Form->RedrawTimer()->interval(), 300);
-  EXPECT_FALSE(Form->CameraTimer()->isActive());
-  EXPECT_EQ(Form->CameraTimer()->interval(), 1);
+  EXPECT_TRUE(RedrawTimer()->isActive());
+  EXPECT_EQ(RedrawTimer()->interval(), 300);
+  EXPECT_FALSE(CameraTimer()->isActive());
+  EXPECT_EQ(CameraTimer()->interval(), 1);
 }
 
 TEST_F(MainFormTest, PlatformDialogIsCreatedHidden) {
-  TEditPlatform* dialog = Form->EditPlatform();
+  TEditPlatform* dialog = EditPlatform();
   ASSERT_NE(dialog, nullptr);
   EXPECT_FALSE(dialog->isVisible());
   EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Platform properties"));
@@ -238,36 +238,38 @@ TEST_F(MainFormTest, PlatformDialogIsCreatedHidden) {
 TEST_F(MainFormTest, MapMirrorsSizeAndBackgroundControls) {
   Find<QSpinBox>("UDWidth")->setValue(33);
   Find<QSpinBox>("UDHeight")->setValue(7);
-  EXPECT_EQ(Form->GetMap().Width, 33);
-  EXPECT_EQ(Form->GetMap().Height, 7);
+  EXPECT_EQ(TheMap().Width, 33);
+  EXPECT_EQ(TheMap().Height, 7);
   auto* background = Find<QComboBox>("CBBackground");
   background->setCurrentIndex(2);
-  EXPECT_EQ(Form->GetMap().Background, 2);
-  Form->GetMap().Saved = true;
+  EXPECT_EQ(TheMap().Background, 2);
+  TheMap().Saved = true;
   background->setCurrentIndex(0);
-  EXPECT_TRUE(Form->GetMap().Saved);
+  EXPECT_TRUE(TheMap().Saved);
 }
 
 TEST_F(MainFormTest, ChoosingABackgroundMarksTheMapNotSaved) {
   auto* background = Find<QComboBox>("CBBackground");
-  ASSERT_TRUE(Form->GetMap().Saved);
+  ASSERT_TRUE(TheMap().Saved);
   background->setFocus();
   QTest::keyClick(background, Qt::Key_Down);
   EXPECT_EQ(background->currentIndex(), 1);
-  EXPECT_EQ(Form->GetMap().Background, 1);
-  EXPECT_FALSE(Form->GetMap().Saved);
+  EXPECT_EQ(TheMap().Background, 1);
+  EXPECT_FALSE(TheMap().Saved);
 }
 
 TEST(MainFormStartUp, MissingFirstBackgroundImageStopsWithItsName) {
   TileFolder folder(false);
   ASSERT_TRUE(folder.IsValid());
   FakeMessageBoxes boxes;
-  TMainForm form(boxes);
+  EditorSession session;
+  Autosave autosave;
+  TMainForm form(boxes, session, autosave);
   EXPECT_FALSE(form.StartUp());
   ASSERT_EQ(boxes.Messages.size(), 1);
   EXPECT_TRUE(boxes.Messages.first().contains(QStringLiteral("img_bg/0.png")))
       << boxes.Messages.first().toStdString();
-  EXPECT_FALSE(form.RedrawTimer()->isActive());
+  EXPECT_FALSE(form.findChild<QTimer*>(QStringLiteral("Timer"))->isActive());
 }
 
 TEST(MainFormStartUp, MissingPrimaryMarkerStopsWithItsName) {
@@ -275,7 +277,9 @@ TEST(MainFormStartUp, MissingPrimaryMarkerStopsWithItsName) {
   ASSERT_TRUE(folder.IsValid());
   ASSERT_TRUE(QFile::remove(QStringLiteral("img_chars/primary.png")));
   FakeMessageBoxes boxes;
-  TMainForm form(boxes);
+  EditorSession session;
+  Autosave autosave;
+  TMainForm form(boxes, session, autosave);
   EXPECT_FALSE(form.StartUp());
   ASSERT_EQ(boxes.Messages.size(), 1);
   EXPECT_TRUE(boxes.Messages.first().contains(QStringLiteral("primary.png")))
@@ -291,14 +295,18 @@ TEST(MainFormStartUp, StartsWithTheSampleTileSets) {
   QDir::setCurrent(programDir);
   {
     FakeMessageBoxes boxes;
-    TMainForm form(boxes);
+    EditorSession session;
+  Autosave autosave;
+  TMainForm form(boxes, session, autosave);
     EXPECT_TRUE(form.StartUp());
     form.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
     form.TimerTimer();
     EXPECT_TRUE(boxes.Messages.isEmpty());
-    EXPECT_GE(form.Sets().DXBG.ImageCount(), 60);
-    EXPECT_GT(form.Geometry().CellSize, 0);
+    EXPECT_GE(session.Sets.DXBG.ImageCount(), 60);
+    // The sample cells are 16 pixels, shown at their own size at zoom 10.
+    EXPECT_EQ(session.Sets.BaseTileSize, 16);
+    EXPECT_EQ(session.View.CellSize, 16);
   }
   QDir::setCurrent(previous);
 }

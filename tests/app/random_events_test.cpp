@@ -68,8 +68,8 @@ class RandomEventsTest : public LevelFilesTest {
     LevelFilesTest::SetUp();
     ASSERT_TRUE(QDir(Program.path()).mkpath(QStringLiteral("zuboapp/levels")));
     // The timers are driven by the stream, so that a seed replays exactly.
-    Form->RedrawTimer()->blockSignals(true);
-    Form->CameraTimer()->blockSignals(true);
+    RedrawTimer()->blockSignals(true);
+    CameraTimer()->blockSignals(true);
     Seed = static_cast<unsigned>(EnvironmentNumber("ZUBO_RANDOM_SEED", DefaultSeed));
     Steps = static_cast<int>(EnvironmentNumber("ZUBO_RANDOM_STEPS", DefaultSteps));
     Random.seed(Seed + (CustomTextsOn ? 0u : 1u));
@@ -187,7 +187,7 @@ class RandomEventsTest : public LevelFilesTest {
       case 1: {
         const QPoint at = Pixel(true);
         Note(std::string("release ") + name + " " + Describe(at));
-        const DialogAnswer answer(*this, *Form->EditPlatform());
+        const DialogAnswer answer(*this, *EditPlatform());
         Release(button, at);
         break;
       }
@@ -204,7 +204,7 @@ class RandomEventsTest : public LevelFilesTest {
         Press(button, from);
         const int moves = Between(1, 8);
         for (int i = 1; i <= moves; ++i) Move(from + (to - from) * i / moves);
-        const DialogAnswer answer(*this, *Form->EditPlatform());
+        const DialogAnswer answer(*this, *EditPlatform());
         Release(button, to);
         break;
       }
@@ -221,13 +221,13 @@ class RandomEventsTest : public LevelFilesTest {
     const auto count = [&] { return springs ? TheMap().SpringCount : TheMap().PlatformCount; };
     const auto make = [&](QPoint from, QPoint to) {
       const int before = count();
-      const DialogAnswer answer(*this, *Form->EditPlatform());
+      const DialogAnswer answer(*this, *EditPlatform());
       Click(Qt::LeftButton, from);
       Click(Qt::LeftButton, to);
-      if (springs || Form->PlacementStage() == PlatformStage::AwaitingSwitch)
+      if (springs || Tools().PlacementStage() == PlatformStage::AwaitingSwitch)
         Click(springs ? Qt::RightButton : Qt::LeftButton, springs ? to : Pixel(false));
-      return count() == before + 1 && Form->PlacementStage() == PlatformStage::Idle &&
-             !Form->SpringState().SpringInProgress;
+      return count() == before + 1 && Tools().PlacementStage() == PlatformStage::Idle &&
+             !Tools().SpringState().SpringInProgress;
     };
     const QPoint a = Pixel(false);
     const bool made = make(a, Pixel(false));
@@ -536,8 +536,8 @@ class RandomEventsTest : public LevelFilesTest {
   // The entry the mode list shows selected is the mode in force; only the
   // primary char picker works beside it. A platform is placed only in its mode.
   std::string ModeFailure() {
-    const EditorState& editor = Form->State();
-    if (Form->PlacementStage() != PlatformStage::Idle && editor.ActiveTool != Tool::ToolPlatforms)
+    const EditorState& editor = Tools().State();
+    if (Tools().PlacementStage() != PlatformStage::Idle && editor.ActiveTool != Tool::ToolPlatforms)
       return "a platform is being placed outside the Platforms mode";
     const QList<QListWidgetItem*> selected = Panel().LBMode->selectedItems();
     if (selected.isEmpty() || editor.ActiveTool == Tool::ToolSelectPrimaryChar) return {};
@@ -555,7 +555,7 @@ class RandomEventsTest : public LevelFilesTest {
   // The map at the start of the history: at start-up, and after New, Open or
   // a failed load while nothing can be undone.
   void NoteHistoryStart() {
-    if (!Form->History().CanUndo() && !Form->History().StepOpen())
+    if (!Session->Document.History().CanUndo() && !Session->Document.History().StepOpen())
       HistoryStart = std::make_unique<Map>(TheMap());
   }
 
@@ -570,12 +570,12 @@ class RandomEventsTest : public LevelFilesTest {
 
   // Ctrl+Z, Ctrl+Y or Ctrl+Shift+Z at the window until nothing more is done.
   bool PressUntil(Qt::Key key, Qt::KeyboardModifiers modifiers, bool (MapHistory::*more)() const) {
-    const std::size_t limit = Form->History().StepCount() + 2;
-    for (std::size_t i = 0; (Form->History().*more)() && i < limit; ++i) {
+    const std::size_t limit = Session->Document.History().StepCount() + 2;
+    for (std::size_t i = 0; (Session->Document.History().*more)() && i < limit; ++i) {
       QTest::keyClick(Form.get(), key, modifiers);
       ++UndoneSteps;
     }
-    return !(Form->History().*more)();
+    return !(Session->Document.History().*more)();
   }
 
   // Undoing everything gives back the map at the start of the history;
@@ -607,10 +607,10 @@ class RandomEventsTest : public LevelFilesTest {
     state.Height = Panel().UDHeight->value();
     state.Background = Panel().CBBackground->currentIndex();
     state.MemoLines = CustomTextLines(*Panel().MCustomTexts);
-    state.SpringInProgress = Form->SpringState().SpringInProgress;
-    state.Stage = Form->PlacementStage();
-    state.DialogOpen = Form->EditPlatform()->isVisible();
-    state.Selection = Form->Selection().Cells();
+    state.SpringInProgress = Tools().SpringState().SpringInProgress;
+    state.Stage = Tools().PlacementStage();
+    state.DialogOpen = EditPlatform()->isVisible();
+    state.Selection = Tools().Selection().Cells();
     state.Geometry = View();
     return MapInvariantFailure(TheMap(), state);
   }

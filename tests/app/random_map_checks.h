@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "editing/platform_tool.h"
-#include "editing/point_to_cell.h"
+#include "view/view_geometry.h"
 #include "view/view_geometry.h"
 
 class Map;

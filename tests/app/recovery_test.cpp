@@ -10,6 +10,7 @@
 
 #include "app/size_spin_box.h"
 #include "editing/map_history.h"
+#include "recovery/autosave.h"
 #include "level_files_fixture.h"
 
 namespace {
@@ -33,32 +34,30 @@ class RecoveryTest : public LevelFilesTest {
 
   // Writes the copy as the autosave timer does, and waits until it is on disk.
   void Autosave() {
-    Form->AutosaveTimerTimer();
-    Form->RecoveryCopy()->Wait();
+    Recovery->Tick();
+    Recovery->Wait();
   }
 
   // Starts the editor again in the same program folder; the old window is
   // dropped without Exit, as a crash would leave it.
   void StartAgain() {
-    Form.reset();
     Boxes.Questions.clear();
     Boxes.Messages.clear();
-    Form = std::make_unique<TMainForm>(Boxes, nullptr, CustomTextsOn);
-    ASSERT_TRUE(Form->StartUp());
-    Form->SetProgramFolder(Program.path());
+    StartEditor();
     Form->StartAutosave(30);
     Form->OfferRecovery();
   }
 
-  QString CopyPath() const { return Form->RecoveryCopyPath(); }
+  QString CopyPath() const { return Recovery->Path(); }
 
   QTemporaryDir DataHome;
   QByteArray PreviousDataHome;
 };
 
 // Everything a designer can change, also beyond the map's edges.
-void EditEverything(TMainForm& form, Map& map, ControlPanel& panel) {
-  form.SetMapSize(60, 20);
+void EditEverything(Map& map, ControlPanel& panel) {
+  panel.UDWidth->SetPosition(60);
+  panel.UDHeight->SetPosition(20);
   panel.CBBackground->setCurrentIndex(2);
   for (int i = 1; i <= 60; ++i)
     map.Cell(i, 1 + i % 20) = {1, 2, 2, 2, 2, 6};  // images the test sets have
@@ -81,10 +80,10 @@ void EditEverything(TMainForm& form, Map& map, ControlPanel& panel) {
 }  // namespace
 
 TEST_F(RecoveryTest, AfterACrashTheCopyIsOfferedAndRestoresWhatWasOnScreen) {
-  EditEverything(*Form, TheMap(), Panel());
+  EditEverything(TheMap(), Panel());
   ClickCell(Qt::LeftButton, 5, 5);
-  Form->Geometry().CameraX = 3;
-  Form->Geometry().CameraY = 2;
+  Session->View.CameraX = 3;
+  Session->View.CameraY = 2;
   const QString minuteBefore = QDateTime::currentDateTime().toString(QStringLiteral("HH:mm"));
   Autosave();
   const QString minuteAfter = QDateTime::currentDateTime().toString(QStringLiteral("HH:mm"));
@@ -117,19 +116,19 @@ TEST_F(RecoveryTest, AfterACrashTheCopyIsOfferedAndRestoresWhatWasOnScreen) {
   EXPECT_EQ(after.CustomTexts, before->CustomTexts);
   EXPECT_EQ(Panel().ESoubor->text(), QStringLiteral("levels/m\u00fcne"));
   EXPECT_EQ(Panel().UDZoom->value(), 14);
-  EXPECT_EQ(Form->Geometry().CellSize, 22);
-  EXPECT_EQ(Form->Geometry().CameraX, 3);
-  EXPECT_EQ(Form->Geometry().CameraY, 2);
+  EXPECT_EQ(Session->View.CellSize, 22);
+  EXPECT_EQ(Session->View.CameraX, 3);
+  EXPECT_EQ(Session->View.CameraY, 2);
   EXPECT_FALSE(after.Saved);
   EXPECT_TRUE(Boxes.Messages.isEmpty());
   // The restored map starts a history of its own: nothing of the way the
   // window was brought to its size and background can be undone.
-  EXPECT_FALSE(Form->History().CanUndo());
+  EXPECT_FALSE(Session->Document.History().CanUndo());
 }
 
 TEST_F(RecoveryTest, TheCopyIsWrittenOnlyWhileTheMapHasUnsavedChanges) {
-  EXPECT_EQ(Form->AutosaveTimer()->interval(), 30000);
-  EXPECT_TRUE(Form->AutosaveTimer()->isActive());
+  EXPECT_EQ(Recovery->Timer().interval(), 30000);
+  EXPECT_TRUE(Recovery->Timer().isActive());
   Autosave();
   EXPECT_FALSE(QFile::exists(CopyPath()));
   ClickCell(Qt::LeftButton, 2, 2);
@@ -146,7 +145,7 @@ TEST_F(RecoveryTest, ExitSaveNewAndOpenRemoveTheCopyAndCancelDeletesIt) {
   const Case cases[] = {{"Exit",
                          [this] {
                            ClickButton(Panel().BExit);
-                           EXPECT_FALSE(Form->AutosaveTimer()->isActive());
+                           EXPECT_FALSE(Recovery->Timer().isActive());
                          }},
                         {"Save",
                          [this] {
@@ -169,7 +168,7 @@ TEST_F(RecoveryTest, ExitSaveNewAndOpenRemoveTheCopyAndCancelDeletesIt) {
     Autosave();
     ASSERT_TRUE(QFile::exists(CopyPath())) << c.Name;
     c.End();
-    Form->RecoveryCopy()->Wait();
+    Recovery->Wait();
     EXPECT_FALSE(QFile::exists(CopyPath())) << c.Name;
     StartAgain();
     EXPECT_TRUE(Boxes.Questions.isEmpty()) << c.Name;
@@ -200,13 +199,15 @@ TEST_F(RecoveryTest, ASecondEditorInTheSameFolderLeavesTheCopyToTheFirst) {
   ClickCell(Qt::LeftButton, 4, 4);
   Autosave();
   FakeMessageBoxes secondBoxes;
-  TMainForm second(secondBoxes);
+  EditorSession secondSession;
+  secondSession.ProgramFolder = Session->ProgramFolder;
+  ::Autosave secondRecovery;
+  TMainForm second(secondBoxes, secondSession, secondRecovery);
   ASSERT_TRUE(second.StartUp());
-  second.SetProgramFolder(Program.path());
   second.StartAutosave(30);
   second.OfferRecovery();
-  EXPECT_EQ(second.RecoveryCopy(), nullptr);
-  EXPECT_EQ(second.AutosaveTimer(), nullptr);
+  EXPECT_FALSE(secondRecovery.Keeping());
+  EXPECT_FALSE(secondRecovery.Timer().isActive());
   EXPECT_TRUE(secondBoxes.Questions.isEmpty());
   EXPECT_TRUE(QFile::exists(CopyPath()));
 }

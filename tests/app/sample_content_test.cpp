@@ -9,6 +9,8 @@
 #include <memory>
 
 #include "app/main_form.h"
+#include "editing/editor_session.h"
+#include "recovery/autosave.h"
 #include "fake_message_boxes.h"
 #include "levelfile/level_reader.h"
 #include "levelfile/validation.h"
@@ -55,22 +57,26 @@ TEST_F(SampleContentTest, TheDemoLevelIsValidAndUsesEveryKindOfContent) {
 
 TEST_F(SampleContentTest, TheWindowShowsTheDemoLevelAndThePaletteAtTheTopRight) {
   FakeMessageBoxes boxes;
-  TMainForm form(boxes);
+  EditorSession session;
+  Autosave autosave;
+  TMainForm form(boxes, session, autosave);
   ASSERT_TRUE(form.StartUp());
   form.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
   EXPECT_EQ(form.windowTitle(), QStringLiteral("Zubo Editor"));
-  EXPECT_GE(form.Sets().DXBG.ImageCount(), 60);
+  EXPECT_GE(session.Sets.DXBG.ImageCount(), 60);
 
-  ASSERT_TRUE(ReadLevelFile(ZUBO_PROGRAM_DIR "/levels/demo.lvl", form.GetMap()));
+  auto demo = std::make_unique<Map>();
+  ASSERT_TRUE(ReadLevelFile(ZUBO_PROGRAM_DIR "/levels/demo.lvl", *demo));
+  session.Document.Replace(*demo);
   form.TimerTimer();
   EXPECT_TRUE(boxes.Messages.isEmpty());
 
   // Most of the level's area is covered by its tiles rather than the plain
   // background colour.
-  const QImage frame = form.Surface()->Buffer().copy();
-  const ViewGeometry& view = form.Geometry();
-  const Map& map = form.GetMap();
+  const QImage frame = form.findChild<TDrawSurface*>()->Buffer().copy();
+  const ViewGeometry& view = session.View;
+  const Map& map = session.Document.GetMap();
   const int areaWidth = std::min(view.ViewWidth, map.Width * view.CellSize);
   const int areaHeight = std::min(view.ViewHeight, map.Height * view.CellSize);
   const QRgb background = qRgb(0, 31, 27);
@@ -81,7 +87,7 @@ TEST_F(SampleContentTest, TheWindowShowsTheDemoLevelAndThePaletteAtTheTopRight) 
 
   // The background palette hangs from the top edge at the right, in its red frame.
   const PaletteGeometry palette =
-      PaletteGeometryFor(form.Sets().DXBG.ImageCount(), view.CellSize, view.ViewWidth);
+      PaletteGeometryFor(session.Sets.DXBG.ImageCount(), view.CellSize, view.ViewWidth);
   EXPECT_EQ(frame.pixel(palette.Left, 1) | 0xFF000000, qRgb(255, 0, 0));
   EXPECT_EQ(frame.pixel(view.ViewWidth - 1, palette.Height + 2) | 0xFF000000, qRgb(255, 0, 0));
 }

@@ -63,7 +63,7 @@ TEST_F(SkippedFramesTest, RandomActionsNeverLeaveAStaleFrame) {
   const auto pick = [&random](int low, int high) {
     return std::uniform_int_distribution<int>(low, high)(random);
   };
-  ControlPanel& panel = *Form->Panel();
+  ControlPanel& panel = Panel();
   QCheckBox* const switches[] = {panel.CBShowBG, panel.CBShowMG, panel.CBShowFG,
                                  panel.CBShowObjects, panel.CBShowPlatforms};
   const ScrollDirection directions[] = {ScrollDirection::Up, ScrollDirection::Down,
@@ -77,11 +77,11 @@ TEST_F(SkippedFramesTest, RandomActionsNeverLeaveAStaleFrame) {
       case 1:
       case 2:
         // A platform's last click opens its dialog, answered with OK.
-        if (Form->State().ActiveTool == Tool::ToolPlatforms)
+        if (Tools().State().ActiveTool == Tool::ToolPlatforms)
           WhenDialogShown([](TEditPlatform& dialog) { dialog.BOK->click(); });
         Press(pick(0, 3) == 0 ? Qt::RightButton : Qt::LeftButton, pixel);
         Move(CellPixel(pick(1, 24), pick(1, 24)));
-        Release(Form->HeldButton() == MouseButton::Right ? Qt::RightButton : Qt::LeftButton,
+        Release(Tools().HeldButton() == MouseButton::Right ? Qt::RightButton : Qt::LeftButton,
                 Surface()->mapFromGlobal(QCursor::pos()));
         break;
       case 3:

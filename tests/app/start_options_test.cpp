@@ -10,6 +10,8 @@
 
 #include "app/control_panel.h"
 #include "app/main_form.h"
+#include "editing/editor_session.h"
+#include "recovery/autosave.h"
 #include "fake_message_boxes.h"
 #include "tile_folder.h"
 
@@ -76,12 +78,14 @@ TEST(StartOptions, SpecialToolsShowTheSpecialPanelInPlaceOfTheCustomTexts) {
   TileFolder tiles;
   FakeMessageBoxes boxes;
   const StartOptions options = ParseStartOptions({"--special-tools"});
-  TMainForm form(boxes, nullptr, !options.SpecialTools);
+  EditorSession session;
+  Autosave autosave;
+  TMainForm form(boxes, session, autosave, !options.SpecialTools);
   ASSERT_TRUE(form.StartUp());
   form.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-  EXPECT_FALSE(form.CustomTextsEnabled());
-  EXPECT_TRUE(form.Panel()->SpecialPanel->isVisible());
-  EXPECT_FALSE(form.Panel()->CustomTextsPanel->isVisible());
-  EXPECT_TRUE(form.Panel()->BSelectTiles->isVisible());
+  const ControlPanel* panel = form.findChild<ControlPanel*>();
+  EXPECT_TRUE(panel->SpecialPanel->isVisible());
+  EXPECT_FALSE(panel->CustomTextsPanel->isVisible());
+  EXPECT_TRUE(panel->BSelectTiles->isVisible());
 }

@@ -7,7 +7,7 @@
 #include <QSpinBox>
 #include <QWheelEvent>
 
-#include "editing/point_to_cell.h"
+#include "view/view_geometry.h"
 #include "editing_fixture.h"
 
 TEST(WheelZoom, StepsAboutAFifthPerNotchWithinTheRange) {
@@ -37,7 +37,7 @@ class WheelTest : public EditingTest {
  protected:
   void SetUp() override {
     EditingTest::SetUp();
-    Form->SetMapSize(200, 200);
+    SetMapSize(200, 200);
   }
 
   void Wheel(QPoint pixel, QPoint angle, Qt::KeyboardModifiers modifiers = {}) {
@@ -45,7 +45,7 @@ class WheelTest : public EditingTest {
                       modifiers, Qt::NoScrollPhase, false);
     QApplication::sendEvent(Surface(), &event);
   }
-  int Zoom() const { return Form->Panel()->UDZoom->value(); }
+  int Zoom() const { return Panel().UDZoom->value(); }
 };
 
 }  // namespace
@@ -58,8 +58,8 @@ TEST_F(WheelTest, CtrlWheelZoomsThroughTheZoomControlKeepingTheCellUnderThePoint
   };
   const Case cases[] = {{120, 120, 12}, {-120, -120, 10}, {240, 240, 14},
                         {120, 30, 17},  {90, 30, 17},     {-360, -120, 10}};
-  Form->Geometry().CameraX = 40;
-  Form->Geometry().CameraY = 50;
+  Session->View.CameraX = 40;
+  Session->View.CameraY = 50;
   const QPoint pointer(View().ViewWidth / 2 + 7, View().ViewHeight / 2 - 5);
   for (const Case& c : cases) {
     const CellPosition before = PointToCell(View(), pointer.x(), pointer.y());
@@ -73,8 +73,8 @@ TEST_F(WheelTest, CtrlWheelZoomsThroughTheZoomControlKeepingTheCellUnderThePoint
 }
 
 TEST_F(WheelTest, ZoomingOutNearTheOriginKeepsTheCameraWithinItsBounds) {
-  Form->Geometry().CameraX = 1;
-  Form->Geometry().CameraY = 1;
+  Session->View.CameraX = 1;
+  Session->View.CameraY = 1;
   Wheel(QPoint(View().ViewWidth - 1, 0), QPoint(0, -120), Qt::ControlModifier);
   EXPECT_EQ(Zoom(), 8);
   EXPECT_EQ(View().CameraX, 0);
@@ -104,8 +104,8 @@ TEST_F(WheelTest, WheelScrollsThreeCellsPerNotchWithinTheCameraBounds) {
       {10, 10, {0, 60}, {}, 10, 10},    // half a notch
   };
   for (const Case& c : cases) {
-    Form->Geometry().CameraX = c.CameraX;
-    Form->Geometry().CameraY = c.CameraY;
+    Session->View.CameraX = c.CameraX;
+    Session->View.CameraY = c.CameraY;
     Wheel(QPoint(100, 100), c.Angle, c.Modifiers);
     EXPECT_EQ(View().CameraX, c.ExpectedX) << c.Angle.x() << "," << c.Angle.y();
     EXPECT_EQ(View().CameraY, c.ExpectedY) << c.Angle.x() << "," << c.Angle.y();

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "model/editor_state.h"
+#include "edited_map.h"
 #include "model/map.h"
 
 namespace {
@@ -25,7 +26,7 @@ class CellSelectionTest : public ::testing::Test {
   // A cell whose six bytes all carry `value`, so copies are easy to tell apart.
   static MapCell Marked(uint8_t value) { return MapCell{value, value, value, value, value, value}; }
 
-  std::unique_ptr<Map> map = std::make_unique<Map>();
+  EditedMap map;
   EditorState state;
   CellSelection selection;
 };
@@ -102,7 +103,7 @@ TEST_F(CellSelectionTest, PasteLandsTheAnchorOnThePressedCell) {
   map->Cell(4, 4) = Marked(4);
   Select({{3, 5}, {4, 5}, {3, 4}, {4, 4}});
 
-  const EditResult result = PastePress(*map, state, selection, MouseButton::Left, 10, 10);
+  const EditResult result = PastePress(map.Edit(), state, selection, MouseButton::Left, 10, 10);
 
   EXPECT_TRUE(result.RedrawView);
   EXPECT_FALSE(result.UpdateTileCounters);
@@ -120,7 +121,7 @@ TEST_F(CellSelectionTest, PasteCopiesAllSixLayersAndLeavesThePrimaryChar) {
   map->PrimaryCharY = 2;
   Select({{2, 2}});
 
-  PastePress(*map, state, selection, MouseButton::Middle, 7, 8);
+  PastePress(map.Edit(), state, selection, MouseButton::Middle, 7, 8);
 
   EXPECT_EQ(map->Cell(7, 8), (MapCell{1, 2, 3, 4, ZuboCharKind, 6}));
   EXPECT_EQ(map->PrimaryCharX, 2);
@@ -131,7 +132,7 @@ TEST_F(CellSelectionTest, PasteOverwritesTargetsWithEmptyCellsToo) {
   map->Cell(5, 5) = Marked(9);
   Select({{1, 1}});
 
-  PastePress(*map, state, selection, MouseButton::Left, 5, 5);
+  PastePress(map.Edit(), state, selection, MouseButton::Left, 5, 5);
 
   EXPECT_TRUE(map->Cell(5, 5).IsEmpty());
 }
@@ -140,8 +141,8 @@ TEST_F(CellSelectionTest, PasteCopiesTheContentsAtTheTimeOfThePaste) {
   Select({{1, 1}});
   map->Cell(1, 1) = Marked(7);
 
-  PastePress(*map, state, selection, MouseButton::Left, 4, 4);
-  PastePress(*map, state, selection, MouseButton::Left, 6, 6);
+  PastePress(map.Edit(), state, selection, MouseButton::Left, 4, 4);
+  PastePress(map.Edit(), state, selection, MouseButton::Left, 6, 6);
 
   EXPECT_EQ(map->Cell(4, 4), Marked(7));
   EXPECT_EQ(map->Cell(6, 6), Marked(7));
@@ -156,7 +157,7 @@ TEST_F(CellSelectionTest, PasteNearTheRightAndTopEdgesCopiesOnlyCellsThatFit) {
   map->Cell(2, 2) = Marked(4);
   Select({{1, 1}, {2, 1}, {1, 2}, {2, 2}});
 
-  PastePress(*map, state, selection, MouseButton::Left, 12, 10);
+  PastePress(map.Edit(), state, selection, MouseButton::Left, 12, 10);
 
   EXPECT_EQ(map->Cell(12, 10), Marked(1));
   // The other targets lie beyond Width or Height: their storage is untouched.
@@ -173,7 +174,7 @@ TEST_F(CellSelectionTest, PasteNearTheLeftAndBottomEdgesSkipsTargetsBelowColumnA
   Select({{5, 5}, {3, 5}, {5, 3}, {6, 6}});
   ASSERT_EQ(selection.PasteAnchor(), 1);
 
-  PastePress(*map, state, selection, MouseButton::Left, 1, 1);
+  PastePress(map.Edit(), state, selection, MouseButton::Left, 1, 1);
 
   // (5, 3) lands on row -1 and is skipped; the others fit.
   EXPECT_EQ(map->Cell(3, 1), Marked(1));
@@ -188,7 +189,7 @@ TEST_F(CellSelectionTest, PasteOverItsOwnSelectionReadsEverySourceFirst) {
   map->Cell(3, 1) = Marked(3);
   Select({{1, 1}, {2, 1}, {3, 1}});
 
-  PastePress(*map, state, selection, MouseButton::Left, 2, 1);
+  PastePress(map.Edit(), state, selection, MouseButton::Left, 2, 1);
 
   // Copied cell by cell, (3, 1) would get what (2, 1) had just received.
   EXPECT_EQ(map->Cell(1, 1), Marked(1));
@@ -203,7 +204,7 @@ TEST_F(CellSelectionTest, PasteReadsSelectedCellsLeftOutsideTheMapByResizing) {
   map->Width = 10;
   map->Height = 10;
 
-  PastePress(*map, state, selection, MouseButton::Left, 2, 3);
+  PastePress(map.Edit(), state, selection, MouseButton::Left, 2, 3);
 
   EXPECT_EQ(map->Cell(2, 3), Marked(5));
 }
@@ -213,7 +214,7 @@ TEST_F(CellSelectionTest, RightPressReturnsToPlacingWithoutPastingOrRedraw) {
   state.ActiveLayer = 3;
   Select({{1, 1}});
 
-  const EditResult result = PastePress(*map, state, selection, MouseButton::Right, 5, 5);
+  const EditResult result = PastePress(map.Edit(), state, selection, MouseButton::Right, 5, 5);
 
   EXPECT_EQ(state.ActiveTool, Tool::ToolPlaceTile);
   EXPECT_EQ(state.ActiveLayer, 3);
@@ -226,7 +227,7 @@ TEST_F(CellSelectionTest, PressOffTheMapNeitherPastesNorLeavesThePasteTool) {
   Select({{1, 1}});
 
   for (const MouseButton button : {MouseButton::Left, MouseButton::Right}) {
-    const EditResult result = PastePress(*map, state, selection, button, 21, 5);
+    const EditResult result = PastePress(map.Edit(), state, selection, button, 21, 5);
     EXPECT_FALSE(result.RedrawView);
     EXPECT_EQ(state.ActiveTool, Tool::ToolPasteBlock);
   }
@@ -236,7 +237,7 @@ TEST_F(CellSelectionTest, PasteWithAnEmptySelectionChangesNothing) {
   map->Cell(5, 5) = Marked(3);
   Select({});
 
-  PastePress(*map, state, selection, MouseButton::Left, 5, 5);
+  PastePress(map.Edit(), state, selection, MouseButton::Left, 5, 5);
 
   EXPECT_EQ(map->Cell(5, 5), Marked(3));
   EXPECT_TRUE(PastePreview(*map, selection, ViewGeometry{}, 0, 0).empty());

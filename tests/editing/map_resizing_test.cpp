@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "edited_map.h"
 #include "model/map.h"
 
 namespace {
@@ -53,7 +54,7 @@ class MapResizingTest : public ::testing::Test {
     map->PrimaryCharY = 5;
   }
 
-  std::unique_ptr<Map> map = std::make_unique<Map>();
+  EditedMap map;
 };
 
 }  // namespace
@@ -73,10 +74,9 @@ TEST_F(MapResizingTest, RisingLeftGrowthMovesEverythingOneColumnRight) {
   AddItems();
   map->Cell(5, 21) = Marked(99);  // above the height: not moved
 
-  UDWidthChangingEx(*map, 20, 21, true);
+  UDWidthChangingEx(map.Edit(), 20, 21, true);
 
   EXPECT_EQ(map->Width, 21);
-  EXPECT_FALSE(map->Saved);
   for (int y = 1; y <= 20; ++y) {
     EXPECT_TRUE(map->Cell(1, y).IsEmpty());
     EXPECT_EQ(map->Cell(2, y), Marked(1));
@@ -100,7 +100,7 @@ TEST_F(MapResizingTest, RisingLeftShrinkDropsColumnOneAndKeepsItemsOutside) {
   MarkColumns();
   AddItems();
 
-  UDWidthChangingEx(*map, 20, 19, true);
+  UDWidthChangingEx(map.Edit(), 20, 19, true);
 
   EXPECT_EQ(map->Width, 19);
   for (int y = 1; y <= 20; ++y) {
@@ -115,7 +115,7 @@ TEST_F(MapResizingTest, RisingLeftShrinkDropsColumnOneAndKeepsItemsOutside) {
   EXPECT_EQ(map->PrimaryCharX, 3);
 
   // Further out: platform bytes wrap, spring points go negative.
-  UDWidthChangingEx(*map, 19, 18, true);
+  UDWidthChangingEx(map.Edit(), 19, 18, true);
   EXPECT_EQ(map->Platforms[0].StartX, 255);
   EXPECT_EQ(map->Springs[0].Points[0].X, -1);
 }
@@ -126,10 +126,9 @@ TEST_F(MapResizingTest, PlainWidthShrinkClearsTheColumnsBeyondAndMovesNothing) {
   map->Cell(256, 20) = Marked(7);
   map->Cell(20, 21) = Marked(8);  // above the height: kept
 
-  UDWidthChangingEx(*map, 20, 19, false);
+  UDWidthChangingEx(map.Edit(), 20, 19, false);
 
   EXPECT_EQ(map->Width, 19);
-  EXPECT_FALSE(map->Saved);
   for (int y = 1; y <= 20; ++y) {
     EXPECT_EQ(map->Cell(19, y), Marked(19));
     EXPECT_TRUE(map->Cell(20, y).IsEmpty());
@@ -146,10 +145,9 @@ TEST_F(MapResizingTest, PlainWidthGrowthOnlyChangesTheWidth) {
   AddItems();
   map->Cell(21, 3) = Marked(5);
 
-  UDWidthChangingEx(*map, 20, 21, false);
+  UDWidthChangingEx(map.Edit(), 20, 21, false);
 
   EXPECT_EQ(map->Width, 21);
-  EXPECT_FALSE(map->Saved);
   EXPECT_EQ(map->Cell(1, 1), Marked(1));
   EXPECT_EQ(map->Cell(21, 3), Marked(5));
   EXPECT_EQ(map->Platforms[0].StartX, 1);
@@ -161,10 +159,9 @@ TEST_F(MapResizingTest, RisingDownGrowthMovesEverythingOneRowUp) {
   AddItems();
   map->Cell(21, 5) = Marked(99);  // right of the width: not moved
 
-  UDHeightChangingEx(*map, 20, 21, true);
+  UDHeightChangingEx(map.Edit(), 20, 21, true);
 
   EXPECT_EQ(map->Height, 21);
-  EXPECT_FALSE(map->Saved);
   for (int x = 1; x <= 20; ++x) {
     EXPECT_TRUE(map->Cell(x, 1).IsEmpty());
     EXPECT_EQ(map->Cell(x, 2), Marked(1));
@@ -188,7 +185,7 @@ TEST_F(MapResizingTest, RisingDownShrinkDropsRowOne) {
   MarkRows();
   AddItems();
 
-  UDHeightChangingEx(*map, 20, 19, true);
+  UDHeightChangingEx(map.Edit(), 20, 19, true);
 
   EXPECT_EQ(map->Height, 19);
   for (int x = 1; x <= 20; ++x) {
@@ -208,7 +205,7 @@ TEST_F(MapResizingTest, PlainHeightShrinkClearsTheRowsBeyond) {
   map->Cell(20, 256) = Marked(7);
   map->Cell(21, 20) = Marked(8);  // right of the width: kept
 
-  UDHeightChangingEx(*map, 20, 19, false);
+  UDHeightChangingEx(map.Edit(), 20, 19, false);
 
   EXPECT_EQ(map->Height, 19);
   for (int x = 1; x <= 20; ++x) {
@@ -226,10 +223,9 @@ TEST_F(MapResizingTest, PlainHeightGrowthOnlyChangesTheHeight) {
   MarkRows();
   AddItems();
 
-  UDHeightChangingEx(*map, 20, 21, false);
+  UDHeightChangingEx(map.Edit(), 20, 21, false);
 
   EXPECT_EQ(map->Height, 21);
-  EXPECT_FALSE(map->Saved);
   EXPECT_EQ(map->Cell(1, 1), Marked(1));
   EXPECT_EQ(map->Platforms[0].StartY, 2);
 }
@@ -237,33 +233,25 @@ TEST_F(MapResizingTest, PlainHeightGrowthOnlyChangesTheHeight) {
 TEST_F(MapResizingTest, PlatformRowsWrapAtTheTop) {
   map->Platforms[0].SwitchY = 255;
   map->PlatformCount = 1;
-  UDHeightChangingEx(*map, 20, 21, true);
+  UDHeightChangingEx(map.Edit(), 20, 21, true);
   EXPECT_EQ(map->Platforms[0].SwitchY, 0);
 }
 
-TEST_F(MapResizingTest, ArrowsAtTheLimitsOnlyClearSaved) {
+TEST_F(MapResizingTest, ArrowsAtTheLimitsChangeNothing) {
   for (bool rise : {false, true}) {
     MarkColumns();
     AddItems();
     const auto before = std::make_unique<Map>(*map);
 
     map->Width = map->Height = 1;
-    map->Saved = true;
-    UDWidthChangingEx(*map, 1, 0, rise);
-    EXPECT_FALSE(map->Saved);
-    map->Saved = true;
-    UDHeightChangingEx(*map, 1, 0, rise);
-    EXPECT_FALSE(map->Saved);
+    UDWidthChangingEx(map.Edit(), 1, 0, rise);
+    UDHeightChangingEx(map.Edit(), 1, 0, rise);
     EXPECT_EQ(map->Width, 1);
     EXPECT_EQ(map->Height, 1);
 
     map->Width = map->Height = 255;
-    map->Saved = true;
-    UDWidthChangingEx(*map, 255, 256, rise);
-    EXPECT_FALSE(map->Saved);
-    map->Saved = true;
-    UDHeightChangingEx(*map, 255, 256, rise);
-    EXPECT_FALSE(map->Saved);
+    UDWidthChangingEx(map.Edit(), 255, 256, rise);
+    UDHeightChangingEx(map.Edit(), 255, 256, rise);
     EXPECT_EQ(map->Width, 255);
     EXPECT_EQ(map->Height, 255);
 
@@ -275,23 +263,10 @@ TEST_F(MapResizingTest, ArrowsAtTheLimitsOnlyClearSaved) {
   }
 }
 
-TEST_F(MapResizingTest, EveryChangeClearsSaved) {
-  for (bool rise : {false, true}) {
-    for (int proposed : {19, 21}) {
-      map->Saved = true;
-      UDWidthChangingEx(*map, 20, proposed, rise);
-      EXPECT_FALSE(map->Saved);
-      map->Saved = true;
-      UDHeightChangingEx(*map, 20, proposed, rise);
-      EXPECT_FALSE(map->Saved);
-    }
-  }
-}
-
 TEST_F(MapResizingTest, NoPrimaryCharStaysUnchosen) {
-  UDWidthChangingEx(*map, 20, 21, true);
-  UDHeightChangingEx(*map, 20, 21, true);
-  UDWidthChangingEx(*map, 21, 20, true);
+  UDWidthChangingEx(map.Edit(), 20, 21, true);
+  UDHeightChangingEx(map.Edit(), 20, 21, true);
+  UDWidthChangingEx(map.Edit(), 21, 20, true);
   EXPECT_EQ(map->PrimaryCharX, -1);
 }
 
@@ -300,13 +275,13 @@ TEST_F(MapResizingTest, ShiftsAtTheLargestSize) {
   map->Cell(254, 254) = Marked(3);
   map->Cell(1, 1) = Marked(4);
 
-  UDWidthChangingEx(*map, 254, 255, true);
-  UDHeightChangingEx(*map, 254, 255, true);
+  UDWidthChangingEx(map.Edit(), 254, 255, true);
+  UDHeightChangingEx(map.Edit(), 254, 255, true);
   EXPECT_EQ(map->Cell(255, 255), Marked(3));
   EXPECT_EQ(map->Cell(2, 2), Marked(4));
 
-  UDWidthChangingEx(*map, 255, 254, true);
-  UDHeightChangingEx(*map, 255, 254, true);
+  UDWidthChangingEx(map.Edit(), 255, 254, true);
+  UDHeightChangingEx(map.Edit(), 255, 254, true);
   EXPECT_EQ(map->Cell(254, 254), Marked(3));
   EXPECT_EQ(map->Cell(1, 1), Marked(4));
   for (int i = 1; i <= 255; ++i) {
@@ -317,7 +292,7 @@ TEST_F(MapResizingTest, ShiftsAtTheLargestSize) {
 
 TEST_F(MapResizingTest, ProgramChangesMoveTheContentByOne) {
   MarkColumns();
-  UDWidthChangingEx(*map, 20, 40, true);
+  UDWidthChangingEx(map.Edit(), 20, 40, true);
   EXPECT_EQ(map->Width, 40);
   EXPECT_EQ(map->Cell(2, 1), Marked(1));
   EXPECT_TRUE(map->Cell(1, 1).IsEmpty());

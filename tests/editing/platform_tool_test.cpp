@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "edited_map.h"
 #include "model/map.h"
 
 namespace {
@@ -22,7 +23,7 @@ class PlatformToolTest : public ::testing::Test {
     release.Y = y;
     release.OnPalette = onPalette;
     release.SelectedIndex = selectedIndex;
-    return PlatformToolRelease(*map, stage, release);
+    return PlatformToolRelease(map.Edit(), stage, release);
   }
   EditResult Left(int x, int y) { return Release(MouseButton::Left, x, y); }
   EditResult Right(int x, int y) { return Release(MouseButton::Right, x, y); }
@@ -31,12 +32,12 @@ class PlatformToolTest : public ::testing::Test {
   void AddPlatform(int sx, int sy, int ex, int ey) {
     Left(sx, sy);
     Left(ex, ey);
-    PlatformPropertiesChosen(*map, stage, NoSwitch, 5);
+    PlatformPropertiesChosen(map.Edit(), stage, NoSwitch, 5);
   }
 
   const Platform& Last() const { return map->Platforms[map->PlatformCount - 1]; }
 
-  std::unique_ptr<Map> map = std::make_unique<Map>();
+  EditedMap map;
   PlatformStage stage = PlatformStage::Idle;
   int selectedIndex = 2;
 };
@@ -53,7 +54,7 @@ TEST_F(PlatformToolTest, APlatformWithoutASwitchTakesTwoReleasesAndTheDialog) {
   EXPECT_EQ(stage, PlatformStage::InDialog);
   EXPECT_TRUE(result.OpenPlatformDialog);
 
-  PlatformPropertiesChosen(*map, stage, NoSwitch, 7);
+  PlatformPropertiesChosen(map.Edit(), stage, NoSwitch, 7);
   EXPECT_EQ(stage, PlatformStage::Idle);
 
   Platform expected;
@@ -108,7 +109,7 @@ TEST_F(PlatformToolTest, SwitchTypesOneToFourAskForASwitchCell) {
     stage = PlatformStage::Idle;
     Left(1, 1);
     Left(2, 1);
-    PlatformPropertiesChosen(*map, stage, type, 4);
+    PlatformPropertiesChosen(map.Edit(), stage, type, 4);
     EXPECT_EQ(Last().SwitchType, type);
     const bool asks = type >= TurnForever && type <= KeepOneMove;
     EXPECT_EQ(stage, asks ? PlatformStage::AwaitingSwitch : PlatformStage::Idle) << type;
@@ -118,7 +119,7 @@ TEST_F(PlatformToolTest, SwitchTypesOneToFourAskForASwitchCell) {
 TEST_F(PlatformToolTest, TheSwitchMayNotBeOnTheEndCellButMayBeOnTheStart) {
   Left(3, 3);
   Left(6, 3);
-  PlatformPropertiesChosen(*map, stage, KeepForever, 5);
+  PlatformPropertiesChosen(map.Edit(), stage, KeepForever, 5);
 
   Left(6, 3);
   Left(6, 11);
@@ -133,19 +134,19 @@ TEST_F(PlatformToolTest, TheSwitchMayNotBeOnTheEndCellButMayBeOnTheStart) {
 TEST_F(PlatformToolTest, TheSpeedKeepsItsLowEightBits) {
   Left(1, 1);
   Left(2, 2);
-  PlatformPropertiesChosen(*map, stage, NoSwitch, 256 + 12);
+  PlatformPropertiesChosen(map.Edit(), stage, NoSwitch, 256 + 12);
   EXPECT_EQ(Last().Speed, 12);
 }
 
 TEST_F(PlatformToolTest, PropertiesCountOnlyWhileTheDialogIsOpen) {
   Left(1, 1);
-  PlatformPropertiesChosen(*map, stage, KeepOneMove, 8);
+  PlatformPropertiesChosen(map.Edit(), stage, KeepOneMove, 8);
   EXPECT_EQ(stage, PlatformStage::StartPlaced);
   EXPECT_EQ(Last().Speed, 0);
 
   Left(2, 2);
-  PlatformPropertiesChosen(*map, stage, SwitchTypeCount, 8);
-  PlatformPropertiesChosen(*map, stage, -1, 8);
+  PlatformPropertiesChosen(map.Edit(), stage, SwitchTypeCount, 8);
+  PlatformPropertiesChosen(map.Edit(), stage, -1, 8);
   EXPECT_EQ(stage, PlatformStage::InDialog);
   EXPECT_EQ(Last().Speed, 0);
 }
@@ -155,7 +156,7 @@ TEST_F(PlatformToolTest, RightReleaseWhilePlacingDiscardsThePlatform) {
   for (int step = 1; step <= 3; ++step) {
     Left(5, 5);
     if (step >= 2) Left(6, 6);
-    if (step == 3) PlatformPropertiesChosen(*map, stage, TurnOneMove, 3);
+    if (step == 3) PlatformPropertiesChosen(map.Edit(), stage, TurnOneMove, 3);
     ASSERT_EQ(map->PlatformCount, 2);
 
     Right(15, 15);
@@ -186,7 +187,7 @@ TEST_F(PlatformToolTest, RightReleaseInIdleDeletesTheFirstPlatformAtTheCell) {
 TEST_F(PlatformToolTest, RightReleaseOnASwitchCellDeletesNothing) {
   Left(1, 1);
   Left(2, 1);
-  PlatformPropertiesChosen(*map, stage, TurnForever, 5);
+  PlatformPropertiesChosen(map.Edit(), stage, TurnForever, 5);
   Left(7, 7);
 
   Right(7, 7);
@@ -226,7 +227,7 @@ TEST_F(PlatformToolTest, NoPlatformBeyondWhatALevelFileHolds) {
   map->PlatformCount = MaxFileListCount - 1;
   Left(1, 1);
   Left(2, 2);
-  PlatformPropertiesChosen(*map, stage, NoSwitch, 5);
+  PlatformPropertiesChosen(map.Edit(), stage, NoSwitch, 5);
   ASSERT_EQ(map->PlatformCount, MaxFileListCount);
 
   Left(3, 3);

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "edited_map.h"
 #include "model/map.h"
 
 namespace {
@@ -46,9 +47,9 @@ SpringPoint Point(int x, int y, Corner corner) {
 class SpringToolTest : public ::testing::Test {
  protected:
   void Left(Pixel pixel, int kind = 1) {
-    SpringLeftPress(*map, state, Geometry(), kind, pixel.X, pixel.Y);
+    SpringLeftPress(map.Edit(), state, Geometry(), kind, pixel.X, pixel.Y);
   }
-  void RightPress(Pixel pixel) { SpringRightPress(*map, state, Geometry(), pixel.X, pixel.Y); }
+  void RightPress(Pixel pixel) { SpringRightPress(map.Edit(), state, Geometry(), pixel.X, pixel.Y); }
   // A right click: the press and its release.
   void Right(Pixel pixel) {
     RightPress(pixel);
@@ -62,7 +63,7 @@ class SpringToolTest : public ::testing::Test {
     Right(At(1, 1, 0, 0));
   }
 
-  std::unique_ptr<Map> map = std::make_unique<Map>();
+  EditedMap map;
   SpringToolState state;
 };
 
@@ -158,7 +159,7 @@ TEST_F(SpringToolTest, ASpringMayReturnToAnEarlierPoint) {
 TEST_F(SpringToolTest, RightPressFinishesASpringOfTwoOrMorePoints) {
   Left(At(2, 2, 12, 12));
   Left(At(3, 2, 12, 12));
-  const EditResult result = SpringRightPress(*map, state, Geometry(), 999, 999);
+  const EditResult result = SpringRightPress(map.Edit(), state, Geometry(), 999, 999);
 
   EXPECT_TRUE(result.RedrawView);
   EXPECT_FALSE(state.SpringInProgress);

@@ -1,9 +1,6 @@
 #include "level_file_fixtures.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
-#include <random>
 
 namespace fs = std::filesystem;
 
@@ -116,36 +113,4 @@ std::unique_ptr<Map> MakeRichMap() {
   if (expected.CustomTexts != actual.CustomTexts)
     return ::testing::AssertionFailure() << "custom texts differ";
   return ::testing::AssertionSuccess();
-}
-
-ScratchFolder::ScratchFolder() {
-  std::random_device seed;
-  for (;;) {
-    Path = fs::temp_directory_path() / ("zubo-levelfile-" + std::to_string(seed()));
-    if (fs::create_directory(Path)) break;
-  }
-}
-
-ScratchFolder::~ScratchFolder() {
-  std::error_code error;
-  fs::permissions(Path, fs::perms::owner_all, fs::perm_options::add, error);
-  fs::remove_all(Path, error);
-}
-
-std::vector<std::string> ScratchFolder::Entries() const {
-  std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(Path)) names.push_back(entry.path().filename());
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
-std::vector<uint8_t> ReadBytes(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  file.write(reinterpret_cast<const char*>(bytes.data()),
-             static_cast<std::streamsize>(bytes.size()));
 }

@@ -9,10 +9,11 @@
 #include <vector>
 
 #include "levelfile/level_record.h"
+#include "scratch_folder.h"
 #include "model/map.h"
 
 // Shared pieces of the level file tests: a map that uses every part of the
-// format, record comparison, and a scratch folder with file helpers.
+// format and record comparison.
 
 // A 9 x 7 map with chars of every group (the primary one a second Zubo),
 // objects, platforms with and without a switch, springs, tiles, text markers
@@ -25,22 +26,3 @@ std::unique_ptr<Map> MakeEmptyMap(int width, int height);
 // Equal as the level file sees them: a platform's switch pair counts only
 // when its switch type has a switch.
 ::testing::AssertionResult SameRecord(const LevelRecord& expected, const LevelRecord& actual);
-
-// A fresh folder under the system's temporary folder, removed with everything
-// in it when the object goes.
-class ScratchFolder {
- public:
-  ScratchFolder();
-  ~ScratchFolder();
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-  std::string File(const std::string& name) const { return (Path / name).string(); }
-  // The names of the entries of the folder, sorted.
-  std::vector<std::string> Entries() const;
-
-  std::filesystem::path Path;
-};
-
-std::vector<uint8_t> ReadBytes(const std::string& path);
-void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);

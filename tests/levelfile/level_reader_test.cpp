@@ -1,6 +1,8 @@
 #include "levelfile/level_reader.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 
@@ -303,3 +305,17 @@ INSTANTIATE_TEST_SUITE_P(Cases, LevelReaderFailure, ::testing::ValuesIn(BadLevel
                          [](const auto& info) { return std::string(info.param.Name); });
 
 }  // namespace
+
+TEST(LevelReaderTest, SaysWhyAFileIsNoLevel) {
+  ScratchFolder folder;
+  WriteBytes(folder.File("cut"), {5, 5});
+  const int fd = ::open(folder.File("huge").c_str(), O_CREAT | O_WRONLY, 0644);
+  ASSERT_EQ(::ftruncate(fd, MaxLevelFileSize + 1), 0);
+  ::close(fd);
+  for (const auto& [name, problem] :
+       {std::pair{"cut", "not a level file"}, std::pair{"huge", "larger than 1048576 bytes"}}) {
+    std::string why;
+    EXPECT_FALSE(ReadLevelRecord(folder.File(name), &why));
+    EXPECT_EQ(why, problem);
+  }
+}

@@ -38,23 +38,6 @@ TEST(SpringColours, ByKind) {
   EXPECT_EQ(SpringColour(-1), QColor(128, 128, 128));
 }
 
-TEST(SpringPointToPixel, ByCorner) {
-  ViewGeometry geometry;
-  geometry.ViewWidth = 801;
-  geometry.ViewHeight = 569;
-  geometry.CellSize = 16;
-  geometry.CameraX = 1;
-  geometry.CameraY = 1;
-  const auto pixel = [&](uint8_t corner) {
-    return MapView::SpringPointToPixel(SpringPoint{3, 4, corner}, geometry);
-  };
-  EXPECT_EQ(pixel(TopLeft), QPoint(16, 521));
-  EXPECT_EQ(pixel(TopRight), QPoint(32, 521));
-  EXPECT_EQ(pixel(BottomRight), QPoint(32, 537));
-  EXPECT_EQ(pixel(BottomLeft), QPoint(16, 537));
-  EXPECT_EQ(pixel(Center), QPoint(24, 529));
-}
-
 TEST_F(MapOverlaysTest, SpringsAreDrawnInTheirKindsColour) {
   // Row 10 lies at y = 569 - 160 = 409.
   AddSpring(3, {{10, 10, TopLeft}, {14, 10, TopLeft}, {14, 12, TopLeft}});

@@ -2,7 +2,7 @@
 // are refused when read, and a write goes into the file the user named, or
 // fails and leaves everything as it was.
 
-#include "levelfile/safe_file.h"
+#include "files/safe_file.h"
 
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -17,8 +17,9 @@
 #include <system_error>
 #include <vector>
 
-#include "level_file_fixtures.h"
-#include "levelfile/level_reader.h"
+#include <gtest/gtest.h>
+
+#include "scratch_folder.h"
 
 namespace fs = std::filesystem;
 
@@ -84,20 +85,6 @@ TEST(SafeFileRead, OnlyRegularFilesWithinTheBoundAreRead) {
     EXPECT_EQ(read.Status, c.Status);
     EXPECT_EQ(read.Error, c.Error);
     EXPECT_EQ(read.Bytes.size(), c.Size);
-  }
-}
-
-TEST(SafeFileRead, TheLevelReaderSaysWhyAFileIsNoLevel) {
-  ScratchFolder folder;
-  WriteBytes(folder.File("cut"), {5, 5});
-  const int fd = ::open(folder.File("huge").c_str(), O_CREAT | O_WRONLY, 0644);
-  ASSERT_EQ(::ftruncate(fd, MaxLevelFileSize + 1), 0);
-  ::close(fd);
-  for (const auto& [name, problem] :
-       {std::pair{"cut", "not a level file"}, std::pair{"huge", "larger than 1048576 bytes"}}) {
-    std::string why;
-    EXPECT_FALSE(ReadLevelRecord(folder.File(name), &why));
-    EXPECT_EQ(why, problem);
   }
 }
 

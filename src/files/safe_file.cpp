@@ -1,4 +1,4 @@
-#include "levelfile/safe_file.h"
+#include "files/safe_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,9 +1,9 @@
-#include "levelfile/recovery_writer.h"
+#include "recovery/recovery_writer.h"
 
 #include <cstdio>
 #include <utility>
 
-#include "levelfile/safe_file.h"
+#include "files/safe_file.h"
 
 RecoveryWriter::RecoveryWriter(std::string path)
     : CopyPath(std::move(path)), Worker([this] { Run(); }) {}

@@ -1,4 +1,4 @@
-#include "editing/edit_platform.h"
+#include "app/edit_platform.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,8 @@
-#include "editing/point_to_cell.h"
+#include "view/view_geometry.h"
 
 #include <gtest/gtest.h>
+
+#include "model/spring.h"
 
 namespace {
 
@@ -63,4 +65,35 @@ TEST(PointToCellTest, OnePixelCells) {
   const ViewGeometry geometry = Geometry(1);
   EXPECT_EQ(PointToCell(geometry, 0, 320), (CellPosition{1, 1}));
   EXPECT_EQ(PointToCell(geometry, 254, 66), (CellPosition{255, 255}));
+}
+
+TEST(CellGeometryTest, SpringPointsSitOnTheCornersAndTheMiddleOfTheirCell) {
+  ViewGeometry geometry = Geometry(16, 1, 1);
+  geometry.ViewHeight = 569;
+  const std::pair<uint8_t, PixelPosition> corners[] = {
+      {TopLeft, {16, 521}},     {TopRight, {32, 521}}, {BottomRight, {32, 537}},
+      {BottomLeft, {16, 537}},  {Center, {24, 529}},
+  };
+  for (const auto& [corner, expected] : corners) {
+    const PixelPosition pixel = SpringPointToPixel(SpringPoint{3, 4, corner}, geometry);
+    EXPECT_EQ(pixel.X, expected.X) << int(corner);
+    EXPECT_EQ(pixel.Y, expected.Y) << int(corner);
+  }
+}
+
+// The middle is the one the drawing uses (half a cell right of and below the
+// top-left pixel), for odd and even sizes alike, and a press there is a
+// press on the cell (a cell of one pixel is drawn a row above where it is
+// pressed).
+TEST(CellGeometryTest, ACellsMiddleLiesInTheCell) {
+  for (int cellSize : {2, 3, 15, 16, 17, 160}) {
+    for (const CellPosition cell : {CellPosition{2, 3}, CellPosition{7, 5}, CellPosition{4, 19}}) {
+      const ViewGeometry geometry = Geometry(cellSize, 1, 2);
+      const PixelPosition topLeft = CellTopLeft(geometry, cell.X, cell.Y);
+      const PixelPosition middle = CellMiddle(geometry, cell.X, cell.Y);
+      EXPECT_EQ(middle.X - topLeft.X, cellSize / 2);
+      EXPECT_EQ(middle.Y - topLeft.Y, cellSize / 2);
+      EXPECT_EQ(PointToCell(geometry, middle.X, middle.Y), cell) << cellSize;
+    }
+  }
 }

@@ -1,4 +1,4 @@
-#include "levelfile/recovery_file.h"
+#include "recovery/recovery_file.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -10,7 +10,7 @@
 #include <memory>
 #include <random>
 
-#include "levelfile/recovery_writer.h"
+#include "recovery/recovery_writer.h"
 #include "model/map.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "levelfile/recovery_file.h"
+#include "recovery/recovery_file.h"
 
 #include <cstring>
 

@@ -10,7 +10,7 @@
 #include <thread>
 #include <vector>
 
-#include "levelfile/recovery_file.h"
+#include "recovery/recovery_file.h"
 
 class Map;
 

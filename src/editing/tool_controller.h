@@ -1,0 +1,109 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "editing/cell_selection.h"
+#include "editing/edit_result.h"
+#include "editing/mouse_button.h"
+#include "editing/platform_tool.h"
+#include "view/view_geometry.h"
+#include "editing/spring_tool.h"
+#include "model/editor_state.h"
+
+class MapDocument;
+struct TileSets;
+struct ViewGeometry;
+struct ViewInputs;
+
+// What the window has to do after a pointer event or a tool change.
+struct ToolResponse {
+  EditResult Edit;
+  // Cells to draw again at once, one screen update for all.
+  std::vector<CellPosition> Refreshed;
+  // A press on the palette chose this entry for the "Selected" up-down.
+  std::optional<int> PickedEntry;
+};
+
+// The pointer on the map and the tools it works with: presses, repeats of a
+// held button, releases, strokes as steps of the document, the placement of
+// springs and platforms, and the block tools. Pixels are the drawing
+// surface's; the geometry and the tile sets (for the palette) are read at
+// each event.
+class ToolController {
+ public:
+  ToolController(MapDocument& document, const ViewGeometry& view, const TileSets& sets);
+
+  const EditorState& State() const { return Editor; }
+  MouseButton HeldButton() const { return Held; }
+  const SpringToolState& SpringState() const { return SpringTool; }
+  PlatformStage PlacementStage() const { return Placement; }
+  const CellSelection& Selection() const { return Cells; }
+
+  // A press of a button at pixel (x, y); a repeat is the press that the
+  // pointer's movement with a button held makes.
+  ToolResponse Press(MouseButton button, int x, int y);
+  // The pointer moved; with the left or right button held that repeats the
+  // press. showPlatforms: the platform being placed is shown.
+  ToolResponse Move(int x, int y, bool showPlatforms);
+  // selectedPosition: the "Selected" up-down, the kind a new platform gets.
+  ToolResponse Release(MouseButton button, int x, int y, int selectedPosition);
+  // The properties dialog of the platform being placed closed; its values
+  // when OK took them.
+  void PlatformDialogClosed(std::optional<int> switchType, int speed);
+
+  // The mode list's entry row was chosen; the tool it stands for.
+  void ChooseMode(int row);
+  void SelectPrimaryChar();
+  void SelectTiles();
+  void CopyTiles();
+  void SetSelectedIndex(int index) { Editor.SelectedIndex = index; }
+  // The tools as at start-up, and after New, Open or a restored step.
+  void Reset();
+  // No placement goes on over a map replaced by undo or redo.
+  void ForgetPlacement();
+
+  // True while a spring or platform is being placed.
+  bool PlacementInProgress() const;
+  // Ends the spring or platform being placed as a right press or a right
+  // release would; that is the step. False when none was.
+  bool EndPlacement();
+  // Closes the document's step unless a button is held or a placement goes
+  // on, which the step still belongs to.
+  void SettleStep();
+  // The platforms a recovery copy keeps: one being placed is left out.
+  int FinishedPlatformCount() const;
+  // True while a line follows the pointer: a spring being drawn, or the end
+  // or switch of a platform being placed (when platforms are shown).
+  bool PointerLineShown(bool showPlatforms) const;
+
+  // The tools' part of a frame: the tool, the pointer's overlays, the block
+  // tools' preview and outlines.
+  void DescribeTo(ViewInputs& inputs) const;
+
+ private:
+  ToolResponse MapPress(MouseButton button, int x, int y, bool repeat);
+  // True when the press picked from the palette (or missed its entries).
+  bool PalettePress(int x, int y, ToolResponse& response);
+  EditResult ToolPress(MouseButton button, int x, int y);
+  // A repeat of a placing tool: the press on every cell of the line from the
+  // previous pointer event's cell to this one.
+  bool StrokeRepeat(MouseButton button, CellPosition from, CellPosition to,
+                    ToolResponse& response);
+  // True when the middle of the cell lies on the palette.
+  bool CellUnderPalette(CellPosition cell) const;
+  void EndPlatformPlacement();
+
+  MapDocument& Document;
+  const ViewGeometry& View;
+  const TileSets& Sets;
+  EditorState Editor;
+  CellSelection Cells;
+  MouseButton Held = MouseButton::None;
+  int PointerX = 0;
+  int PointerY = 0;
+  SpringToolState SpringTool;
+  PlatformStage Placement = PlatformStage::Idle;
+  // The cell of the previous press or repeat while a button is held.
+  std::optional<CellPosition> StrokeCell;
+};
