@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStyle>
 #include <QToolButton>
@@ -140,8 +141,6 @@ ControlPanel::ControlPanel(QWidget* parent) : QFrame(parent) {
   GuardWheelAndArrows();
 }
 
-// Presses that a control passes on stop here; only the panel's own free area
-// counts as a press on the panel.
 ShowSwitches ControlPanel::Shows() const {
   ShowSwitches show;
   show.BG = CBShowBG->isChecked();
@@ -178,6 +177,31 @@ void ControlPanel::ShowCustomTextsPanel(bool shown) {
   CustomTextsPanel->setVisible(shown);
 }
 
+void ControlPanel::ShowMode(int row) {
+  const QSignalBlocker programChange(LBMode);
+  LBMode->clearSelection();
+  LBMode->setCurrentRow(row);
+}
+
+int ControlPanel::ChosenMode() const {
+  return LBMode->currentRow();
+}
+
+void ControlPanel::ModeSelectionChanged() {
+  const QList<QListWidgetItem*> selected = LBMode->selectedItems();
+  if (selected.isEmpty()) {
+    // A Ctrl+click took the highlight from the mode in force: it comes back.
+    if (LBMode->currentItem()) ShowMode(LBMode->currentRow());
+    return;
+  }
+  // A drag selects an entry before it becomes the current one.
+  const int row = LBMode->row(selected.first());
+  if (row != LBMode->currentRow()) ShowMode(row);
+  if (OnModeChosen) OnModeChosen();
+}
+
+// Presses that a control passes on stop here; only the panel's own free area
+// counts as a press on the panel.
 void ControlPanel::mousePressEvent(QMouseEvent* event) {
   event->accept();
   if (!childAt(event->position().toPoint()) && OnMouseDown) OnMouseDown();
@@ -217,6 +241,10 @@ void ControlPanel::BuildModeList() {
   LBMode = Place(new QListWidget(this), "LBMode", ModeListLeft, 3, 92, PanelHeight - 6);
   for (const char* name : EditModeNames) LBMode->addItem(QString::fromLatin1(name));
   LBMode->setCurrentRow(ModeBackground);
+  connect(LBMode, &QListWidget::itemClicked, this, [this] {
+    if (OnModeChosen) OnModeChosen();
+  });
+  connect(LBMode, &QListWidget::itemSelectionChanged, this, [this] { ModeSelectionChanged(); });
 }
 
 void ControlPanel::BuildViewGroup() {

@@ -30,6 +30,15 @@ class ControlPanel : public QFrame {
 
   // Panel1MouseDown: a press on the panel's free area.
   std::function<void()> OnMouseDown;
+  // LBModeClick: the user chose an entry of the mode list, by a click on it
+  // or by changing its selection (a press, a drag across the entries, also
+  // one released outside the list, the keyboard).
+  std::function<void()> OnModeChosen;
+
+  // The mode list's entry that the program shows chosen (-1: none, for the
+  // tools no mode stands for); the program's own change runs no handler.
+  void ShowMode(int row);
+  int ChosenMode() const;
 
   // What the program reads from the panel and shows on it.
   ShowSwitches Shows() const;
@@ -125,4 +134,6 @@ class ControlPanel : public QFrame {
   // The wheel steps a spin box or drop-down list only while it holds the
   // focus, and the arrow keys on a button or check box move no focus.
   void GuardWheelAndArrows();
+  // The entry shown selected is always the mode in force.
+  void ModeSelectionChanged();
 };

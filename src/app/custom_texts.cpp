@@ -34,16 +34,3 @@ int EditedCustomTextId(const QPlainTextEdit& memo) {
   const int start = memo.textCursor().selectionStart();
   return memo.document()->findBlock(start).blockNumber() + 1;
 }
-
-bool ReplaceLineBreaks(std::vector<std::string>& lines) {
-  bool replaced = false;
-  for (std::string& line : lines) {
-    for (char& c : line) {
-      if (c == '\r' || c == '\n') {
-        c = ' ';
-        replaced = true;
-      }
-    }
-  }
-  return replaced;
-}

@@ -15,9 +15,6 @@ std::vector<std::string> CustomTextLines(const QPlainTextEdit& memo);
 // empty the text ends with a line break, so that every line counts.
 QString CustomTextsMemoText(const std::vector<std::string>& lines);
 
-// Replaces every CR and LF inside the lines with a blank, so that each line
-// stays one line of the memo; tells whether any was replaced.
-bool ReplaceLineBreaks(std::vector<std::string>& lines);
 
 // The text identifier of the line being edited: the 1-based number of the
 // line that holds the start of the memo's selection (the caret when nothing

@@ -1,5 +1,9 @@
 #include "app/emulator_launch.h"
 
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
 std::string EmulatorArgumentString(const std::string& screenWidth, const std::string& screenHeight,
                                    bool zoomed, char classPathSeparator) {
   std::string arguments = "-Xbootclasspath/a:korvax.jar";
@@ -33,4 +37,12 @@ std::string EmulatorWorkingDirectory(const std::string& programFolder) {
   if (programFolder.size() > 1 && programFolder.back() == '/')
     return programFolder.substr(0, programFolder.size() - 1);
   return programFolder;
+}
+
+void StartEmulator(const std::string& programFolder, const std::string& argumentString) {
+  QStringList arguments;
+  for (const std::string& argument : EmulatorArguments(argumentString))
+    arguments.append(QString::fromStdString(argument));
+  QProcess::startDetached(QString::fromLatin1(EmulatorProgram), arguments,
+                          QString::fromStdString(EmulatorWorkingDirectory(programFolder)));
 }

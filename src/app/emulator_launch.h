@@ -33,3 +33,7 @@ std::string EmulatorLevelPath(const std::string& programFolder);
 // The folder the emulator is started in: the program folder without its
 // trailing "/" (the root folder stays "/").
 std::string EmulatorWorkingDirectory(const std::string& programFolder);
+
+// Starts the emulator with the arguments of the string in the program
+// folder; it runs on its own, and whether it starts is not watched.
+void StartEmulator(const std::string& programFolder, const std::string& argumentString);

@@ -15,18 +15,19 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "app/camera_scroller.h"
 #include "app/control_panel.h"
+#include "app/custom_texts_memo.h"
 #include "app/edit_platform.h"
 #include "app/message_boxes.h"
 #include "app/size_spin_box.h"
 #include "editing/editor_session.h"
-#include "editing/map_resizing.h"
+#include "editing/panel_steps.h"
 #include "levelfile/file_paths.h"
 #include "model/map.h"
 #include "model/message_texts.h"
 #include "view/draw_surface.h"
-#include "view/frame_record.h"
-#include "view/map_view.h"
+#include "view/map_presenter.h"
 #include "view/palette.h"
 #include "view/tile_counters.h"
 
@@ -52,6 +53,7 @@ TMainForm::TMainForm(MessageBoxes& boxes, EditorSession& session, Autosave& auto
       Boxes(boxes),
       Session(session),
       Recovery(autosave),
+      Files(boxes, session),
       CustomTextsAtStartUp(customTextsEnabled) {
   setObjectName(QStringLiteral("MainForm"));
   setWindowTitle(QString::fromLatin1(MainFormCaption));
@@ -75,13 +77,7 @@ TMainForm::TMainForm(MessageBoxes& boxes, EditorSession& session, Autosave& auto
   ConnectControls();
 }
 
-// The controls outlive the map by a moment: nothing they send while they
-// are destroyed may reach it.
-TMainForm::~TMainForm() {
-  Panel1->MCustomTexts->removeEventFilter(this);
-  Panel1->MCustomTexts->viewport()->removeEventFilter(this);
-  disconnect(Panel1->MCustomTexts, nullptr, this, nullptr);
-}
+TMainForm::~TMainForm() = default;
 
 void TMainForm::ConnectControls() {
   connect(Timer, &QTimer::timeout, this, [this] { TimerTimer(); });
@@ -101,12 +97,15 @@ void TMainForm::ConnectControls() {
   // typed size only becomes the map's.
   Panel1->UDWidth->OnChanging = [this](int proposed) { UDWidthChangingEx(proposed); };
   Panel1->UDHeight->OnChanging = [this](int proposed) { UDHeightChangingEx(proposed); };
+  // The controls show the document: a value they already show changes nothing.
+  MapDocument& document = Session.Document;
   connect(Panel1->UDWidth, qOverload<int>(&QSpinBox::valueChanged), this,
-          [this](int value) { MirrorSize(value, Session.Document.GetMap().Height); });
+          [&document](int value) { TypeSize(document, value, document.GetMap().Height); });
   connect(Panel1->UDHeight, qOverload<int>(&QSpinBox::valueChanged), this,
-          [this](int value) { MirrorSize(Session.Document.GetMap().Width, value); });
+          [&document](int value) { TypeSize(document, document.GetMap().Width, value); });
+  // CBBackgroundChange: a background chosen is a step of its own.
   connect(Panel1->CBBackground, qOverload<int>(&QComboBox::currentIndexChanged), this,
-          [this](int index) { CBBackgroundChange(std::max(index, 0)); });
+          [&document](int index) { ChooseBackground(document, std::max(index, 0)); });
   connect(Panel1->CBBackground, qOverload<int>(&QComboBox::activated), this,
           [this] { Session.Document.MarkChanged(); });
 }
@@ -141,7 +140,7 @@ void TMainForm::StartEditingState() {
   Session.View.CameraX = 0;
   Session.View.CameraY = 0;
   Session.Tools.Reset();
-  SetModeRow(ModeBackground);
+  Panel1->ShowMode(ModeBackground);
   Panel1->CBBackground->setCurrentIndex(0);
   MapEdit edit = Session.Document.Edit();
   edit.ClearPrimaryChar();
@@ -160,8 +159,7 @@ bool TMainForm::LoadTiles() {
   }
   Session.View.Zoom = Panel1->UDZoom->value();
   Session.View.CellSize = CellSizeFor(Session.View.Zoom, Session.Sets.BaseTileSize);
-  MapDrawing = std::make_unique<MapView>(Session.Sets);
-  LastFrame = std::make_unique<FrameRecord>();
+  Presenter = std::make_unique<MapPresenter>(*DXDraw, Session.Sets);
   return true;
 }
 
@@ -191,10 +189,8 @@ void TMainForm::showEvent(QShowEvent* event) {
 // The periodic redraw keeps the view showing the current map; a frame that
 // would be the one already shown is not drawn again.
 void TMainForm::TimerTimer() {
-  if (!MapDrawing || !DXDraw->IsReady()) return;
-  const ViewInputs inputs = CurrentViewInputs();
-  if (!LastFrame->Shows(Session.Document.GetMap(), inputs, DXDraw->BufferGeneration()))
-    DrawFrame(inputs);
+  if (Presenter && !Presenter->RedrawIfChanged(Session.Document.GetMap(), CurrentViewInputs()))
+    RecoverCorruptedMap();
 }
 
 ViewInputs TMainForm::CurrentViewInputs() const {
@@ -207,29 +203,8 @@ ViewInputs TMainForm::CurrentViewInputs() const {
 }
 
 void TMainForm::RedrawView() {
-  if (MapDrawing && DXDraw->IsReady()) DrawFrame(CurrentViewInputs());
-}
-
-void TMainForm::DrawFrame(const ViewInputs& inputs) {
-  const Map& map = Session.Document.GetMap();
-  if (MapDrawing->RedrawView(DXDraw->Buffer(), map, inputs)) {
-    DXDraw->Flip();
-    LastFrame->Remember(map, inputs, DXDraw->BufferGeneration());
-  } else {
-    LastFrame->Forget();
+  if (Presenter && !Presenter->Redraw(Session.Document.GetMap(), CurrentViewInputs()))
     RecoverCorruptedMap();
-  }
-}
-
-void TMainForm::RefreshCells(const std::vector<CellPosition>& cells) {
-  if (cells.empty() || !MapDrawing || !DXDraw->IsReady()) return;
-  const ViewInputs inputs = CurrentViewInputs();
-  for (const CellPosition& cell : cells)
-    MapDrawing->RefreshCell(DXDraw->Buffer(), Session.Document.GetMap(), inputs, cell.X, cell.Y);
-  DXDraw->Flip();
-  // The cells are drawn over whatever lay on them (a spring, a label, the
-  // palette): the next tick draws the whole frame again.
-  LastFrame->Forget();
 }
 
 // A map that refers to a missing tile cannot be drawn: it is replaced by an
@@ -256,7 +231,7 @@ void TMainForm::NewMap() {
   Session.View.CameraY = 0;
   Panel1->UDSel->setValue(1);
   SetCustomTextsMemo({});
-  SetModeRow(ModeBackground);
+  Panel1->ShowMode(ModeBackground);
   ShowMapValues();
 }
 
@@ -275,12 +250,8 @@ void TMainForm::EZoomChange() {
 }
 
 void TMainForm::ESelChange() {
-  const EditorState& state = Session.Tools.State();
-  const TileSet* set = PaletteTileSet(Session.Sets, state.ActiveTool, state.ActiveLayer);
-  const std::optional<int> selected = CorrectSelectedIndex(
-      state.ActiveTool, Panel1->SelectedPosition(), set ? set->ImageCount() : 0);
+  const std::optional<int> selected = Session.Tools.ChooseSelected(Panel1->SelectedPosition());
   if (!selected) return;
-  Session.Tools.SetSelectedIndex(*selected);
   Panel1->UDSel->setValue(*selected);
   RedrawView();
 }
@@ -299,40 +270,12 @@ void TMainForm::FocusWindow() {
 }
 
 void TMainForm::UDWidthChangingEx(int proposed) {
-  MapDocument& document = Session.Document;
-  document.EndStep();
-  document.BeginStep("Map width");
-  document.MarkChanged();
-  ::UDWidthChangingEx(document.Edit(), Panel1->UDWidth->value(), proposed,
-                      Panel1->CBRiseLeft->isChecked());
-  document.EndStep();
+  StepWidth(Session.Document, Panel1->UDWidth->value(), proposed, Panel1->CBRiseLeft->isChecked());
 }
 
 void TMainForm::UDHeightChangingEx(int proposed) {
-  MapDocument& document = Session.Document;
-  document.EndStep();
-  document.BeginStep("Map height");
-  document.MarkChanged();
-  ::UDHeightChangingEx(document.Edit(), Panel1->UDHeight->value(), proposed,
-                       Panel1->CBRiseDown->isChecked());
-  document.EndStep();
-}
-
-// A typed size becomes the map's without the resize rules; an arrow step has
-// changed the map already.
-void TMainForm::MirrorSize(int width, int height) {
-  const Map& map = Session.Document.GetMap();
-  if (width != map.Width || height != map.Height) Session.Document.TypeSize(width, height);
-}
-
-// A background chosen is a step of its own.
-void TMainForm::CBBackgroundChange(int index) {
-  MapDocument& document = Session.Document;
-  if (index == document.GetMap().Background) return;
-  document.EndStep();
-  document.BeginStep("Background");
-  document.Edit().SetBackground(index);
-  document.EndStep();
+  StepHeight(Session.Document, Panel1->UDHeight->value(), proposed,
+             Panel1->CBRiseDown->isChecked());
 }
 
 void TMainForm::FormMouseDown() {

@@ -8,13 +8,16 @@
 #include <vector>
 
 #include "app/camera.h"
+#include "app/file_commands.h"
 #include "app/wheel_navigation.h"
+#include "editing/tool_controller.h"
 #include "view/view_geometry.h"
 
 class Autosave;
+class CameraScroller;
+class CustomTextsMemo;
 class ControlPanel;
-class FrameRecord;
-class MapView;
+class MapPresenter;
 class MessageBoxes;
 class QKeyEvent;
 class QTimer;
@@ -23,7 +26,6 @@ class TEditPlatform;
 class Map;
 struct EditorSession;
 struct RecoveryInfo;
-struct ToolResponse;
 struct ViewInputs;
 
 // The main window: the drawing surface above the control panel. It shows
@@ -65,10 +67,7 @@ class TMainForm : public QWidget {
   void BRunEmuClick();
 
   // The custom texts memo: its lines are the map's custom texts.
-  void MCustomTextsChange();
-  // MCustomTextsEnter, MCustomTextsClick and MCustomTextsKeyUp: the label
-  // shows the identifier of the line holding the caret.
-  void UpdateCustomTextsId();
+  void MCustomTextsChange(std::vector<std::string> lines);
 
   // Block selection and copy, and the export of a selected block.
   void BSelectTilesClick();
@@ -117,7 +116,6 @@ class TMainForm : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void ConnectControls();
@@ -135,34 +133,13 @@ class TMainForm : public QWidget {
   void FocusWindow();
 
   ViewInputs CurrentViewInputs() const;
-  // Draws the frame of these inputs and shows it (the surface is ready).
-  void DrawFrame(const ViewInputs& inputs);
-  // Draws the cells again at once, one screen update for all.
-  void RefreshCells(const std::vector<CellPosition>& cells);
   void ShowToolResponse(const ToolResponse& response);
   void RunPlatformDialog();
-
-  // The program's own change of the mode list's entry, and the clearing of
-  // its highlight for the tools no mode stands for; only the user's changes
-  // run LBModeClick by themselves.
-  void SetModeRow(int row);
-  void ClearModeSelection();
-  // A change of the mode list's selection made by the user: the entry shown
-  // selected is always the mode in force.
-  void ModeSelectionChanged();
 
   // The controls show the map's size and background without running the
   // resize rules; a changed map is drawn and counted again.
   void ShowMapValues();
-  void ShowRestoredStep();
-  // A size typed into its edit, and a background chosen or set.
-  void MirrorSize(int width, int height);
-  void CBBackgroundChange(int index);
-  // The check before a write and the removals it implies, with its messages;
-  // true when the map may be written.
-  bool ValidateForWrite();
-  // A level read into the document (or a map in its place when it fails).
-  void OpenLevel(const std::string& path);
+  void ShowRestored(ToolController::Restored restored);
   void RestoreRecoveryCopy(const Map& copy, const RecoveryInfo& info);
   // Puts lines into the memo without counting as an edit.
   void SetCustomTextsMemo(const std::vector<std::string>& lines);
@@ -171,23 +148,16 @@ class TMainForm : public QWidget {
   MessageBoxes& Boxes;
   EditorSession& Session;
   Autosave& Recovery;
-  std::unique_ptr<MapView> MapDrawing;
-  std::unique_ptr<FrameRecord> LastFrame;
+  FileCommands Files;
+  std::unique_ptr<MapPresenter> Presenter;
   bool CustomTextsSwitch = false;
   const bool CustomTextsAtStartUp;
-  ScrollDirection Direction = ScrollDirection::None;
-  WheelNotches ZoomWheel;
-  WheelNotches RowWheel;
-  WheelNotches ColumnWheel;
+  SurfaceWheel Wheel;
 
   TDrawSurface* DXDraw = nullptr;
   ControlPanel* Panel1 = nullptr;
   QTimer* Timer = nullptr;
-  QTimer* TimerSipky = nullptr;
-  // A released arrow key stops the movement only when no press of the same
-  // key follows at once: some X servers send the auto-repeat of a held key
-  // as release and press pairs not marked as repeats.
-  QTimer* ArrowRelease = nullptr;
-  int ReleasedArrowKey = 0;
+  std::unique_ptr<CameraScroller> Scroller;
+  std::unique_ptr<CustomTextsMemo> Memo;
   TEditPlatform* EditPlatformDialog = nullptr;
 };

@@ -3,10 +3,8 @@
 
 #include <QCheckBox>
 #include <QKeySequence>
-#include <QListWidget>
 #include <QPushButton>
 #include <QShortcut>
-#include <QSignalBlocker>
 #include <QSpinBox>
 
 #include "app/control_panel.h"
@@ -16,6 +14,7 @@
 #include "app/screen_output.h"
 #include "editing/editor_session.h"
 #include "view/draw_surface.h"
+#include "view/map_presenter.h"
 
 namespace {
 
@@ -43,12 +42,7 @@ void TMainForm::ConnectEditing() {
   DXDraw->OnWheel = [this](int x, int y, QPoint angle, Qt::KeyboardModifiers modifiers) {
     DXDrawMouseWheel(x, y, angle, modifiers);
   };
-  // The mode list acts on a click on an entry, and on every change of its
-  // selection the user makes: a press, a drag across the entries (also one
-  // released outside the list), the keyboard.
-  connect(Panel1->LBMode, &QListWidget::itemClicked, this, [this] { LBModeClick(); });
-  connect(Panel1->LBMode, &QListWidget::itemSelectionChanged, this,
-          [this] { ModeSelectionChanged(); });
+  Panel1->OnModeChosen = [this] { LBModeClick(); };
   connect(Panel1->BSelectPrimaryChar, &QPushButton::clicked, this,
           [this] { BSelectPrimaryCharClick(); });
   connect(Panel1->BSelectTiles, &QPushButton::clicked, this, [this] { BSelectTilesClick(); });
@@ -87,7 +81,8 @@ void TMainForm::ShowToolResponse(const ToolResponse& response) {
   if (result.ShowObjects) Panel1->CBShowObjects->setChecked(true);
   if (result.ShowPlatforms) Panel1->CBShowPlatforms->setChecked(true);
   if (result.UpdateTileCounters) UpdateTileCounters();
-  RefreshCells(response.Refreshed);
+  if (Presenter)
+    Presenter->RefreshCells(Session.Document.GetMap(), CurrentViewInputs(), response.Refreshed);
   if (result.RedrawView) RedrawView();
   if (result.OpenPlatformDialog) RunPlatformDialog();
 }
@@ -102,55 +97,22 @@ void TMainForm::RunPlatformDialog() {
 }
 
 void TMainForm::DXDrawMouseWheel(int x, int y, QPoint angle, Qt::KeyboardModifiers modifiers) {
-  ViewGeometry& view = Session.View;
-  if (modifiers & Qt::ControlModifier) {
-    const int notches = ZoomWheel.Add(angle.y() != 0 ? angle.y() : angle.x());
-    QSpinBox* zoom = Panel1->UDZoom;
-    const int next = WheelZoom(zoom->value(), notches, zoom->minimum(), zoom->maximum());
-    if (next == zoom->value()) return;
+  QSpinBox* zoom = Panel1->UDZoom;
+  const WheelTurn turn =
+      Wheel.Turn(angle.x(), angle.y(), modifiers & Qt::ControlModifier,
+                 modifiers & Qt::ShiftModifier, zoom->value(), zoom->minimum(), zoom->maximum());
+  if (turn.Zoom != zoom->value()) {
     // The camera moves first, so that the zoom's own redraw shows the result.
-    KeepCellUnderPointer(view, CellSizeFor(next, Session.Sets.BaseTileSize), x, y);
-    zoom->setValue(next);
-    return;
+    KeepCellUnderPointer(Session.View, CellSizeFor(turn.Zoom, Session.Sets.BaseTileSize), x, y);
+    zoom->setValue(turn.Zoom);
+  } else if (turn.Columns != 0 || turn.Rows != 0) {
+    ScrollCamera(Session.View, turn.Columns, turn.Rows);
+    RedrawView();
   }
-  // Shift turns the wheel sideways; a sideways wheel or touchpad scrolls
-  // columns, turned away from the user it shows the columns to the left.
-  const bool sideways = modifiers & Qt::ShiftModifier;
-  const int forwards = sideways ? 0 : angle.y();
-  const int across = sideways ? (angle.y() != 0 ? angle.y() : angle.x()) : angle.x();
-  const int rows = RowWheel.Add(forwards);
-  const int columns = ColumnWheel.Add(across);
-  if (rows == 0 && columns == 0) return;
-  ScrollCamera(view, -columns * WheelScrollCells, rows * WheelScrollCells);
-  RedrawView();
-}
-
-void TMainForm::SetModeRow(int row) {
-  const QSignalBlocker programChange(Panel1->LBMode);
-  Panel1->LBMode->clearSelection();
-  Panel1->LBMode->setCurrentRow(row);
-}
-
-void TMainForm::ClearModeSelection() {
-  SetModeRow(-1);
-}
-
-void TMainForm::ModeSelectionChanged() {
-  QListWidget* modes = Panel1->LBMode;
-  const QList<QListWidgetItem*> selected = modes->selectedItems();
-  if (selected.isEmpty()) {
-    // A Ctrl+click took the highlight from the mode in force: it comes back.
-    if (modes->currentItem()) SetModeRow(modes->currentRow());
-    return;
-  }
-  // A drag selects an entry before it becomes the current one.
-  const int row = modes->row(selected.first());
-  if (row != modes->currentRow()) SetModeRow(row);
-  LBModeClick();
 }
 
 void TMainForm::LBModeClick() {
-  const int row = Panel1->LBMode->currentRow();
+  const int row = Panel1->ChosenMode();
   if (row < ModeBackground || row > ModeTexts) return;
   Session.Tools.ChooseMode(row);
   Panel1->UDSel->setValue(1);
@@ -162,12 +124,12 @@ void TMainForm::BSelectPrimaryCharClick() {
 
 void TMainForm::BSelectTilesClick() {
   Session.Tools.SelectTiles();
-  ClearModeSelection();
+  Panel1->ShowMode(-1);
 }
 
 void TMainForm::BCopyTilesClick() {
   Session.Tools.CopyTiles();
-  ClearModeSelection();
+  Panel1->ShowMode(-1);
 }
 
 // With fewer than two selected cells there is no block, and nothing is shown.
@@ -178,22 +140,15 @@ void TMainForm::BLoadScreenOutputClick() {
 }
 
 void TMainForm::EditUndo() {
-  if (Session.Tools.EndPlacement()) {
-    RedrawView();
-    return;
-  }
-  if (Session.Document.Undo()) ShowRestoredStep();
+  ShowRestored(Session.Tools.Undo());
 }
 
-// A placement going on is a new change: there is nothing to redo.
 void TMainForm::EditRedo() {
-  if (Session.Tools.PlacementInProgress()) return;
-  if (Session.Document.Redo()) ShowRestoredStep();
+  ShowRestored(Session.Tools.Redo());
 }
 
-// No placement goes on over a restored map.
-void TMainForm::ShowRestoredStep() {
-  Session.Tools.ForgetPlacement();
-  ShowMapValues();
-  RedrawView();
+// A restored step changes what the controls show.
+void TMainForm::ShowRestored(ToolController::Restored restored) {
+  if (restored == ToolController::Restored::Step) ShowMapValues();
+  if (restored != ToolController::Restored::Nothing) RedrawView();
 }

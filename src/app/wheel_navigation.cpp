@@ -27,6 +27,21 @@ int WheelNotches::Add(int delta) {
   return notches;
 }
 
+WheelTurn SurfaceWheel::Turn(int angleX, int angleY, bool zoomWheel, bool sideways, int zoom,
+                             int minZoom, int maxZoom) {
+  WheelTurn turn;
+  turn.Zoom = zoom;
+  if (zoomWheel) {
+    turn.Zoom = WheelZoom(zoom, ZoomNotches.Add(angleY != 0 ? angleY : angleX), minZoom, maxZoom);
+    return turn;
+  }
+  const int forwards = sideways ? 0 : angleY;
+  const int across = sideways ? (angleY != 0 ? angleY : angleX) : angleX;
+  turn.Rows = RowNotches.Add(forwards) * WheelScrollCells;
+  turn.Columns = -ColumnNotches.Add(across) * WheelScrollCells;
+  return turn;
+}
+
 int WheelZoom(int zoom, int notches, int minZoom, int maxZoom) {
   for (; notches > 0 && zoom < maxZoom; --notches) zoom = std::max(zoom + 1, (zoom * 12 + 5) / 10);
   for (; notches < 0 && zoom > minZoom; ++notches) zoom = std::min(zoom - 1, (zoom * 10 + 6) / 12);

@@ -23,6 +23,30 @@ class WheelNotches {
   int Remainder = 0;
 };
 
+// What a turn of the wheel over the surface asks for: a zoom (the one in
+// force when it asks for none) or a camera move, in cells.
+struct WheelTurn {
+  int Zoom = 0;
+  int Columns = 0;
+  int Rows = 0;  // up is positive
+};
+
+// The wheel over the surface, with what it has gathered of partial notches:
+// with zoomWheel (Ctrl held) it zooms between minZoom and maxZoom; otherwise
+// it scrolls rows, and columns when turned sideways or with sideways (Shift)
+// held. Turned away from the user it shows higher rows or the columns to the
+// left. The angle is a wheel event's: x sideways, y forwards.
+class SurfaceWheel {
+ public:
+  WheelTurn Turn(int angleX, int angleY, bool zoomWheel, bool sideways, int zoom, int minZoom,
+                 int maxZoom);
+
+ private:
+  WheelNotches ZoomNotches;
+  WheelNotches RowNotches;
+  WheelNotches ColumnNotches;
+};
+
 // The zoom after the given notches (positive zooms in): about 20 % per
 // notch, rounded and at least 1, within minZoom..maxZoom.
 int WheelZoom(int zoom, int notches, int minZoom, int maxZoom);

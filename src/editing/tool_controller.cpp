@@ -246,6 +246,27 @@ void ToolController::EndPlatformPlacement() {
   DiscardPlatformInPlacement(Document.Edit(), Placement);
 }
 
+ToolController::Restored ToolController::Undo() {
+  if (EndPlacement()) return Restored::PlacementEnded;
+  if (!Document.Undo()) return Restored::Nothing;
+  ForgetPlacement();
+  return Restored::Step;
+}
+
+ToolController::Restored ToolController::Redo() {
+  if (PlacementInProgress() || !Document.Redo()) return Restored::Nothing;
+  ForgetPlacement();
+  return Restored::Step;
+}
+
+std::optional<int> ToolController::ChooseSelected(int position) {
+  const TileSet* set = PaletteTileSet(Sets, Editor.ActiveTool, Editor.ActiveLayer);
+  const std::optional<int> selected =
+      CorrectSelectedIndex(Editor.ActiveTool, position, set ? set->ImageCount() : 0);
+  if (selected) Editor.SelectedIndex = *selected;
+  return selected;
+}
+
 bool ToolController::PlacementInProgress() const {
   if (Editor.ActiveTool == Tool::ToolSprings)
     return SpringTool.SpringInProgress && Document.GetMap().SpringCount > 0;

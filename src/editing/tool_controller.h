@@ -63,6 +63,19 @@ class ToolController {
   // No placement goes on over a map replaced by undo or redo.
   void ForgetPlacement();
 
+  // What undo and redo did.
+  enum class Restored { Nothing, PlacementEnded, Step };
+  // Undo first ends a spring or platform being placed, as a right press
+  // would; a placement going on is a new change, with nothing to redo. No
+  // placement goes on over a map that undo or redo restored.
+  Restored Undo();
+  Restored Redo();
+
+  // The "Selected" rule for a position of its up-down under the tool in
+  // force: the value the selection becomes, or nothing for the tools that
+  // ignore it. The selection takes the value.
+  std::optional<int> ChooseSelected(int position);
+
   // True while a spring or platform is being placed.
   bool PlacementInProgress() const;
   // Ends the spring or platform being placed as a right press or a right

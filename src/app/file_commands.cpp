@@ -1,0 +1,94 @@
+#include "app/file_commands.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "app/emulator_launch.h"
+#include "app/message_boxes.h"
+#include "editing/editor_session.h"
+#include "editing/level_files.h"
+#include "editing/write_check.h"
+#include "levelfile/file_paths.h"
+#include "model/message_texts.h"
+
+namespace {
+
+// The open dialog's one filter: every file.
+constexpr char OpenFilter[] = "Zubo map (*)";
+
+QString Text(const char* text) {
+  return QString::fromLatin1(text);
+}
+
+bool Exists(const std::string& path) {
+  return QFileInfo::exists(QString::fromStdString(path));
+}
+
+// File names are kept as the user typed them; the system's name of a path
+// is its local 8-bit form.
+std::string SystemPath(const std::string& path) {
+  return QFile::encodeName(QString::fromStdString(path)).toStdString();
+}
+
+}  // namespace
+
+FileCommands::FileCommands(MessageBoxes& boxes, EditorSession& session)
+    : Boxes(boxes), Session(session) {}
+
+bool FileCommands::MayDropChanges(const char* question) const {
+  return Session.Document.Saved() || Boxes.Confirm(Text(question));
+}
+
+std::optional<std::string> FileCommands::ChooseLevel() const {
+  const QString chosen =
+      Boxes.ChooseOpenFile(QString::fromStdString(Session.ProgramFolder), Text(OpenFilter));
+  if (chosen.isEmpty()) return std::nullopt;
+  std::optional<std::string> name = NameInProgramFolder(Session.ProgramFolder, chosen.toStdString());
+  if (!name) Boxes.ShowMessage(Text(MessageTexts::OutsideEditorFolder));
+  return name;
+}
+
+// A name where nothing exists leaves the map and its Saved as they were;
+// anything else that is there (a folder, a FIFO, a device, a file that is
+// no level) is opened, and fails as a level.
+std::optional<std::string> FileCommands::LevelToOpen() const {
+  if (!MayDropChanges(MessageTexts::NotSavedLoad)) return std::nullopt;
+  const std::string path = LevelFilePath(Session.ProgramFolder, Session.Document.FileName());
+  if (Exists(path)) return SystemPath(path);
+  Boxes.ShowMessage(Text(MessageTexts::FileNotFound));
+  return std::nullopt;
+}
+
+// Save runs whether or not the map has unsaved changes.
+bool FileCommands::Save(bool customTexts) {
+  const std::string& name = Session.Document.FileName();
+  if (name.empty()) {
+    Boxes.ShowMessage(Text(MessageTexts::NoFileName));
+    return false;
+  }
+  const std::string path = LevelFilePath(Session.ProgramFolder, name);
+  if (Exists(path) && !Boxes.Confirm(QString::fromStdString(OverwriteQuestion(name))))
+    return false;
+  return CheckForWrite(customTexts) && Write(path, true);
+}
+
+void FileCommands::RunEmulator(bool customTexts, const std::string& argumentString) {
+  if (!CheckForWrite(customTexts) || !Write(EmulatorLevelPath(Session.ProgramFolder), false))
+    return;
+  StartEmulator(Session.ProgramFolder, argumentString);
+}
+
+bool FileCommands::CheckForWrite(bool customTexts) {
+  const ValidationResult result = ::CheckForWrite(Session.Document, customTexts);
+  Session.Tools.SettleStep();
+  for (const std::string& message : result.Messages)
+    Boxes.ShowMessage(QString::fromStdString(message));
+  return result.Passed;
+}
+
+bool FileCommands::Write(const std::string& path, bool save) {
+  const WriteOutcome outcome = save ? SaveLevelFile(Session.Document, SystemPath(path))
+                                    : WriteLevelFile(Session.Document.GetMap(), SystemPath(path));
+  if (!outcome.Ok) Boxes.ShowMessage(QString::fromStdString(outcome.Error));
+  return outcome.Ok;
+}

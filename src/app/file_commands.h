@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+class MessageBoxes;
+struct EditorSession;
+
+// The file commands' questions, checks, messages and writes on the session's
+// document, through the boxes; the window resets and shows what they change.
+// customTexts: the custom texts are checked before a write.
+class FileCommands {
+ public:
+  FileCommands(MessageBoxes& boxes, EditorSession& session);
+
+  // New, Open and Exit drop unsaved changes only when the user agrees.
+  bool MayDropChanges(const char* question) const;
+  // The name under the program folder of a file chosen in the open dialog;
+  // none when the dialog is cancelled or the file lies outside the folder.
+  std::optional<std::string> ChooseLevel() const;
+  // The path of the level named in the file name box, after the question
+  // about unsaved changes; none after a refusal or "File not found!". The
+  // name stays as it is whatever happens.
+  std::optional<std::string> LevelToOpen() const;
+  // Save: the name, the question before replacing a file, the check with
+  // its messages and the write. True when the file was written; a failed
+  // write keeps the old file and Saved as they were.
+  bool Save(bool customTexts);
+  // "Run Emu": the check, the emulator's copy (which does not count as
+  // saving the map) and the emulator.
+  void RunEmulator(bool customTexts, const std::string& argumentString);
+
+ private:
+  // The check before a write and the removals it implies, with its
+  // messages; true when the map may be written.
+  bool CheckForWrite(bool customTexts);
+  bool Write(const std::string& name, bool save);
+
+  MessageBoxes& Boxes;
+  EditorSession& Session;
+};
