@@ -10,12 +10,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QSpinBox>
 #include <QTimer>
 #include <algorithm>
 
 #include "app/camera_scroller.h"
+#include "app/cancel_key.h"
 #include "app/control_panel.h"
 #include "app/custom_texts_memo.h"
 #include "app/edit_platform.h"
@@ -88,8 +88,7 @@ void TMainForm::ConnectControls() {
   Panel1->OnMouseDown = [this] { Panel1MouseDown(); };
   connect(Panel1->BHelp, &QPushButton::clicked, this, [this] { BHelpClick(); });
   // BHelp is the window's cancel button: Esc presses it.
-  auto* cancel = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  connect(cancel, &QShortcut::activated, Panel1->BHelp, &QPushButton::click);
+  new CancelKey(*this, [this] { Panel1->BHelp->click(); });
 
   connect(Panel1->UDZoom, qOverload<int>(&QSpinBox::valueChanged), this, [this] { EZoomChange(); });
   connect(Panel1->UDSel, qOverload<int>(&QSpinBox::valueChanged), this, [this] { ESelChange(); });

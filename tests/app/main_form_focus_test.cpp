@@ -1,6 +1,7 @@
 // Where the keys go: the window from start-up on, the memo by a click or
 // Tab, a control of the panel until the next press on the map.
 
+#include <QComboBox>
 #include <QPlainTextEdit>
 
 #include "editing_fixture.h"
@@ -47,4 +48,23 @@ TEST_F(FocusTest, ArrowKeysOnAPanelButtonOrCheckBoxMoveNoFocus) {
   }
   EXPECT_TRUE(Memo()->toPlainText().isEmpty());
   EXPECT_EQ(Tools().State().ActiveTool, Tool::ToolPlaceTile);
+}
+
+// An open list takes its own Esc, which closes it and shows no help, also
+// where the platform hands that Esc on to the window once the list closed.
+TEST_F(FocusTest, EscClosesTheOpenBackgroundListWithoutTheHelp) {
+  QComboBox* background = Panel().CBBackground;
+  background->setFocus();
+  background->showPopup();
+  ASSERT_TRUE(WaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
+  QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+  QTest::keyClick(background, Qt::Key_Escape);
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+  EXPECT_TRUE(Boxes.Messages.isEmpty());
+  // The next Esc is the window's again.
+  QApplication::setActiveWindow(Form.get());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+  FocusWindowByPress();
+  Key(Qt::Key_Escape);
+  EXPECT_EQ(Boxes.Messages.size(), 1);
 }
