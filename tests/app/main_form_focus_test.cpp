@@ -61,7 +61,8 @@ TEST_F(FocusTest, EscClosesTheOpenBackgroundListWithoutTheHelp) {
   QTest::keyClick(background, Qt::Key_Escape);
   EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
   EXPECT_TRUE(Boxes.Messages.isEmpty());
-  // The next Esc is the window's again.
+  // Once that Esc has been delivered, the next one is the window's again.
+  QTest::qWait(1);
   QApplication::setActiveWindow(Form.get());
   ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
   FocusWindowByPress();
