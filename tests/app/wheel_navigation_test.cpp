@@ -31,6 +31,26 @@ TEST(WheelNotches, PartsOfANotchAddUpAndTurningBackDropsThem) {
     EXPECT_EQ(wheel.Add(deltas[i]), expected[i]) << "step " << i;
 }
 
+// Ctrl zooms, the wheel scrolls rows, Shift or a sideways wheel columns;
+// turned away from the user it shows higher rows and the columns to the left.
+TEST(SurfaceWheel, TurnsIntoAZoomOrACameraMove) {
+  struct Case {
+    int X, Y;
+    bool Zoom, Sideways;
+    WheelTurn Expected;
+  };
+  const Case cases[] = {{0, 120, true, false, {12, 0, 0}},  {0, -120, false, false, {10, 0, -3}},
+                        {0, 240, false, true, {10, -6, 0}}, {-120, 0, false, false, {10, 3, 0}},
+                        {0, 60, false, false, {10, 0, 0}}};
+  for (const Case& c : cases) {
+    SurfaceWheel wheel;
+    const WheelTurn turn = wheel.Turn(c.X, c.Y, c.Zoom, c.Sideways, 10, 2, 100);
+    EXPECT_EQ(turn.Zoom, c.Expected.Zoom) << c.X << " " << c.Y;
+    EXPECT_EQ(turn.Columns, c.Expected.Columns) << c.X << " " << c.Y;
+    EXPECT_EQ(turn.Rows, c.Expected.Rows) << c.X << " " << c.Y;
+  }
+}
+
 namespace {
 
 class WheelTest : public EditingTest {
