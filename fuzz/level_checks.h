@@ -195,11 +195,7 @@ inline std::string CheckRoundTrip(const Map& map, Map& reloaded) {
   }
   if (reloaded.SpringCount != map.SpringCount) return "spring count changed by a round trip";
   for (int i = 0; i < map.SpringCount; ++i) {
-    const Spring& before = map.Springs[i];
-    const Spring& after = reloaded.Springs[i];
-    if (after.Kind != before.Kind || after.PointCount != before.PointCount ||
-        !std::equal(before.Points.begin(), before.Points.begin() + before.PointCount,
-                    after.Points.begin()))
+    if (!SameSpring(map.Springs[i], reloaded.Springs[i]))
       return "spring " + std::to_string(i + 1) + " changed by a round trip";
   }
   if (CountedLines(reloaded) != CountedLines(map)) return "custom texts changed by a round trip";

@@ -34,6 +34,7 @@ struct Band {
   std::vector<uint8_t> Deflated;
   uLong Adler = adler32(0, nullptr, 0);
   size_t RawSize = 0;
+  bool Ok = false;  // zlib compressed the whole band
 };
 
 void CompressBand(const uint32_t* pixels, int width, size_t stride, int firstRow, int rowCount,
@@ -56,13 +57,14 @@ void CompressBand(const uint32_t* pixels, int width, size_t stride, int firstRow
   band.Adler = adler32_z(band.Adler, raw.data(), raw.size());
 
   z_stream stream{};
-  deflateInit2(&stream, level, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
+  if (deflateInit2(&stream, level, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY) != Z_OK) return;
   band.Deflated.resize(deflateBound(&stream, raw.size()) + 16);
   stream.next_in = raw.data();
   stream.avail_in = static_cast<uInt>(raw.size());
   stream.next_out = band.Deflated.data();
   stream.avail_out = static_cast<uInt>(band.Deflated.size());
-  deflate(&stream, last ? Z_FINISH : Z_FULL_FLUSH);
+  const int result = deflate(&stream, last ? Z_FINISH : Z_FULL_FLUSH);
+  band.Ok = result == (last ? Z_STREAM_END : Z_OK) && stream.avail_in == 0;
   band.Deflated.resize(stream.total_out);
   deflateEnd(&stream);
 }
@@ -89,6 +91,8 @@ std::vector<uint8_t> EncodeRgbPng(const uint32_t* pixels, int width, int height,
     }
   }
   for (std::thread& worker : workers) worker.join();
+  for (const Band& band : bands)
+    if (!band.Ok) return {};
 
   // The zlib stream: header, the bands' blocks, the checksum of all rows.
   std::vector<uint8_t> stream = {0x78, static_cast<uint8_t>(level == 1 ? 0x01 : 0xDA)};

@@ -79,6 +79,7 @@ std::string WriteImage(const QImage& image, const RenderOptions& options) {
     const std::vector<uint8_t> png = EncodeRgbPng(
         reinterpret_cast<const uint32_t*>(image.constBits()), image.width(), image.height(),
         static_cast<size_t>(image.bytesPerLine()) / 4, options.Compression);
+    if (png.empty()) return "the image cannot be encoded";
     return ReplaceFileSafely(options.ImagePath, png.data(), png.size());
   }
   QByteArray encoded;

@@ -35,5 +35,9 @@ struct Spring {
   const SpringPoint& Last() const { return Points[PointCount - 1]; }
 };
 
+// The same spring: kind, point count and the points in use (slots past the
+// count, which the map keeps, do not count).
+bool SameSpring(const Spring& a, const Spring& b);
+
 // The spring kinds the editor places: 1..6.
 constexpr int SpringKindCount = 6;

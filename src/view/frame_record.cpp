@@ -10,13 +10,7 @@ namespace {
 bool SameSprings(const std::vector<Spring>& drawn, const Map& map) {
   if (static_cast<int>(drawn.size()) != std::max(0, map.SpringCount)) return false;
   for (size_t i = 0; i < drawn.size(); ++i) {
-    const Spring& a = drawn[i];
-    const Spring& b = map.Springs[i];
-    if (a.Kind != b.Kind || a.PointCount != b.PointCount ||
-        !std::equal(a.Points.begin(),
-                    a.Points.begin() + std::clamp(a.PointCount, 0, SpringPointCapacity),
-                    b.Points.begin()))
-      return false;
+    if (!SameSpring(drawn[i], map.Springs[i])) return false;
   }
   return true;
 }

@@ -142,27 +142,3 @@ std::string CompareReloaded(const Map& written, const Map& read) {
   return {};
 }
 
-std::string CompareRestored(const Map& expected, const Map& actual) {
-  if (expected.Width != actual.Width || expected.Height != actual.Height ||
-      expected.Background != actual.Background)
-    return "the size or background differs";
-  if (expected.PrimaryCharX != actual.PrimaryCharX ||
-      (expected.HasPrimaryChar() && expected.PrimaryCharY != actual.PrimaryCharY))
-    return "the primary char differs";
-  for (int x = 1; x <= GridSize; ++x)
-    for (int y = 1; y <= GridSize; ++y)
-      if (expected.Cell(x, y) != actual.Cell(x, y)) return "the cell " + At(x, y) + " differs";
-  if (expected.PlatformCount != actual.PlatformCount) return "PlatformCount differs";
-  for (int i = 0; i < expected.PlatformCount; ++i)
-    if (!(expected.Platforms[i] == actual.Platforms[i]))
-      return "the platform " + std::to_string(i + 1) + " differs";
-  if (expected.SpringCount != actual.SpringCount) return "SpringCount differs";
-  for (int i = 0; i < expected.SpringCount; ++i) {
-    const Spring& a = expected.Springs[i];
-    const Spring& b = actual.Springs[i];
-    if (a.Kind != b.Kind || a.PointCount != b.PointCount ||
-        !std::equal(a.Points.begin(), a.Points.begin() + a.PointCount, b.Points.begin()))
-      return "the spring " + std::to_string(i + 1) + " differs";
-  }
-  return {};
-}

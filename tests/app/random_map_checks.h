@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "editing/platform_tool.h"
-#include "view/view_geometry.h"
+#include "map_comparison.h"
 #include "view/view_geometry.h"
 
 class Map;
@@ -34,7 +34,3 @@ std::string MapInvariantFailure(const Map& map, const WindowState& window);
 // the custom texts that count, each cut to what the file holds.
 std::string CompareReloaded(const Map& written, const Map& read);
 
-// The first difference between a map and the one undo or redo should have
-// given back, or an empty string: every cell of the storage, the size,
-// background, primary char, and the springs and platforms in use.
-std::string CompareRestored(const Map& expected, const Map& actual);
