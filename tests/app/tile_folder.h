@@ -1,7 +1,8 @@
 #pragma once
 
 #include <QString>
-#include <QTemporaryDir>
+
+#include "image_folder.h"
 
 // A temporary folder holding small tile sets, made current while it lives:
 // BackgroundCount background images of 16 x 16 pixels, two of each other
@@ -15,12 +16,12 @@ class TileFolder {
   TileFolder(const TileFolder&) = delete;
   TileFolder& operator=(const TileFolder&) = delete;
 
-  bool IsValid() const { return Folder.isValid(); }
-  QString Path() const { return Folder.path(); }
+  bool IsValid() const { return Images.IsValid(); }
+  QString Path() const { return Images.Path(); }
   // Writes a size x size PNG at the relative path, creating its folder.
-  bool WriteImage(const QString& relativePath, int size = 16) const;
+  bool WriteImage(const QString& relativePath, int size = 16);
 
  private:
-  QTemporaryDir Folder;
+  ImageFolder Images;
   QString PreviousCurrent;
 };

@@ -107,7 +107,7 @@ class DirectFrameTest : public ::testing::Test {
     return buffer.convertToFormat(QImage::Format_ARGB32);
   }
 
-  TileFolder Folder;
+  ImageFolder Folder;
   TileSets Sets;
   std::unique_ptr<Map> TheMap = std::make_unique<Map>();
 };

@@ -32,7 +32,7 @@ class ScaledTilesTest : public ::testing::Test {
     return image;
   }
 
-  TileFolder Folder;
+  ImageFolder Folder;
   TileSets Sets;
 };
 

@@ -59,7 +59,7 @@ class SpriteTest : public ::testing::Test {
     return image;
   }
 
-  TileFolder Folder;
+  ImageFolder Folder;
   TileSets Sets;
 };
 

@@ -2,39 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QPainter>
 
-QImage Solid(int width, int height, QColor colour) {
-  QImage image(width, height, QImage::Format_ARGB32);
-  image.fill(colour);
-  return image;
-}
-
-TileFolder::TileFolder() {
-  EXPECT_TRUE(Dir.isValid());
-}
-
-QString TileFolder::Prepare(const QString& relative) {
-  const QString path = Dir.filePath(relative);
-  QDir().mkpath(QFileInfo(path).path());
-  return path;
-}
-
-void TileFolder::Write(const QString& relative, const QImage& image) {
-  const QString path = Prepare(relative);
-  ASSERT_TRUE(image.save(path, "PNG")) << path.toStdString();
-}
-
-void TileFolder::WriteBytes(const QString& relative, const QByteArray& bytes) {
-  QFile file(Prepare(relative));
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
-}
-
-void WriteSampleSets(TileFolder& folder) {
+void WriteSampleSets(ImageFolder& folder) {
   folder.Write("img_bg/0.png", Solid(16, 16, SampleColours::Bg));
   folder.Write("img_bg/1.png", Solid(16, 16, SampleColours::Bg2));
   for (int i = 0; i < 6; ++i) {

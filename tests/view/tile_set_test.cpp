@@ -7,7 +7,7 @@
 namespace {
 
 // The least a folder needs to load: one background image and the primary marker.
-void WriteMinimal(TileFolder& folder) {
+void WriteMinimal(ImageFolder& folder) {
   folder.Write("img_bg/0.png", Solid(16, 16, SampleColours::Bg));
   folder.Write("img_chars/primary.png", Solid(16, 16, SampleColours::Marker));
 }
@@ -56,7 +56,7 @@ TEST(TileSetLoading, PlaceholderEntriesAndPrimaryMarker) {
 }
 
 TEST(TileSetLoading, FirstMissingNumberEndsTheSet) {
-  TileFolder folder;
+  ImageFolder folder;
   WriteMinimal(folder);
   folder.Write("img_obj/0.png", Solid(16, 16, SampleColours::Object));
   folder.Write("img_obj/1.png", Solid(16, 16, SampleColours::Object));
@@ -67,7 +67,7 @@ TEST(TileSetLoading, FirstMissingNumberEndsTheSet) {
 }
 
 TEST(TileSetLoading, MissingFolderGivesAnEmptySet) {
-  TileFolder folder;
+  ImageFolder folder;
   WriteMinimal(folder);
   TileSets sets;
   ASSERT_TRUE(LoadTileSets(folder.Path(), sets).Ok);
@@ -78,7 +78,7 @@ TEST(TileSetLoading, MissingFolderGivesAnEmptySet) {
 }
 
 TEST(TileSetLoading, NumbersHaveNoLeadingZeros) {
-  TileFolder folder;
+  ImageFolder folder;
   folder.Write("img_bg/00.png", Solid(16, 16, SampleColours::Bg));
   folder.Write("img_chars/primary.png", Solid(16, 16, SampleColours::Marker));
   TileSets sets;
@@ -88,7 +88,7 @@ TEST(TileSetLoading, NumbersHaveNoLeadingZeros) {
 }
 
 TEST(TileSetLoading, MissingPrimaryMarkerIsNamed) {
-  TileFolder folder;
+  ImageFolder folder;
   folder.Write("img_bg/0.png", Solid(16, 16, SampleColours::Bg));
   folder.Write("img_chars/0.png", Solid(16, 16, SampleColours::Char));
   TileSets sets;
@@ -98,7 +98,7 @@ TEST(TileSetLoading, MissingPrimaryMarkerIsNamed) {
 }
 
 TEST(TileSetLoading, FileThatIsNotAPngIsNamed) {
-  TileFolder folder;
+  ImageFolder folder;
   WriteMinimal(folder);
   folder.Write("img_fg/0.png", Solid(16, 16, SampleColours::Fg));
   folder.WriteBytes("img_fg/1.png", "not an image");
@@ -109,7 +109,7 @@ TEST(TileSetLoading, FileThatIsNotAPngIsNamed) {
 }
 
 TEST(TileSetLoading, ImageOfAnotherFormatIsNotAPng) {
-  TileFolder folder;
+  ImageFolder folder;
   folder.Write("img_bg/0.png", Solid(16, 16, SampleColours::Bg));
   const QString primary = folder.Prepare("img_chars/primary.png");
   ASSERT_TRUE(Solid(16, 16, SampleColours::Marker).save(primary, "BMP"));
@@ -141,7 +141,7 @@ TEST(TileSetLoading, ImagesTooLargeToDrawAreRefusedNamingTheFile) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.File);
-    TileFolder folder;
+    ImageFolder folder;
     WriteMinimal(folder);
     folder.Write(c.File, c.Image);
     TileSets sets;
@@ -152,7 +152,7 @@ TEST(TileSetLoading, ImagesTooLargeToDrawAreRefusedNamingTheFile) {
 }
 
 TEST(TileSetLoading, BaseTileSizeIsTheFirstBackgroundWidth) {
-  TileFolder folder;
+  ImageFolder folder;
   folder.Write("img_bg/0.png", Solid(16, 24, SampleColours::Bg));
   folder.Write("img_bg/1.png", Solid(32, 32, SampleColours::Bg));
   folder.Write("img_chars/primary.png", Solid(16, 16, SampleColours::Marker));
@@ -162,7 +162,7 @@ TEST(TileSetLoading, BaseTileSizeIsTheFirstBackgroundWidth) {
 }
 
 TEST(TileSetLoading, ColourKeyBecomesAlphaAndOwnAlphaIsKept) {
-  TileFolder folder;
+  ImageFolder folder;
   QImage background = Solid(4, 1, SampleColours::Bg);
   background.setPixelColor(0, 0, QColor(255, 255, 255));
   background.setPixelColor(1, 0, QColor(254, 255, 255));
