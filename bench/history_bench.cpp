@@ -10,6 +10,7 @@
 
 #include "bench_main.h"
 #include "bench_map.h"
+#include "plain_paste.h"
 #include "editing/cell_selection.h"
 #include "editing/flood_fill.h"
 #include "editing/map_document.h"
@@ -131,11 +132,7 @@ void PasteCase(benchmark::State& state, bool recorded) {
       PastePress(document.Edit(), editor, selection, MouseButton::Left, target, target);
       document.EndStep();
     } else {
-      for (int i = 0; i < selection.Count(); ++i) {
-        const CellPosition cell = selection.Cells()[i];
-        const CellPosition to = PasteTarget(selection, i, target, target);
-        plain->Cell(to.X, to.Y) = plain->Cell(cell.X, cell.Y);
-      }
+      PasteByHand(*plain, selection, target, target);
     }
     target = target == 100 ? 150 : 100;
   }

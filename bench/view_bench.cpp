@@ -13,6 +13,7 @@
 
 #include "bench_main.h"
 #include "bench_map.h"
+#include "plain_paste.h"
 #include "editing/cell_selection.h"
 #include "editing/map_document.h"
 #include "editing/map_history.h"
@@ -118,11 +119,7 @@ void PastePressCase(benchmark::State& state, bool recorded) {
       PastePress(document.Edit(), editor, selection, MouseButton::Left, target, target);
       document.EndStep();
     } else {
-      for (int i = 0; i < selection.Count(); ++i) {
-        const CellPosition cell = selection.Cells()[i];
-        const CellPosition to = PasteTarget(selection, i, target, target);
-        plain.Cell(to.X, to.Y) = plain.Cell(cell.X, cell.Y);
-      }
+      PasteByHand(plain, selection, target, target);
     }
     scene.View.RedrawView(scene.Buffer, recorded ? document.GetMap() : plain, scene.Inputs);
     benchmark::DoNotOptimize(scene.Buffer.constBits());
