@@ -57,7 +57,6 @@ class ToolController {
   void SelectPrimaryChar();
   void SelectTiles();
   void CopyTiles();
-  void SetSelectedIndex(int index) { Editor.SelectedIndex = index; }
   // The tools as at start-up, and after New, Open or a restored step.
   void Reset();
   // No placement goes on over a map replaced by undo or redo.

@@ -63,7 +63,7 @@ class HistoryTest : public LevelFilesTest {
   // A click that places the foreground tile value at (1, 1).
   void Stroke(int value) {
     ChooseMode(ModeForeground);
-    Session->Tools.SetSelectedIndex(value);
+    Session->Tools.ChooseSelected(value);
     ClickCell(Qt::LeftButton, 1, 1);
   }
 

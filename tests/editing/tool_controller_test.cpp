@@ -45,7 +45,7 @@ class ToolControllerTest : public ::testing::Test {
 };
 
 TEST_F(ToolControllerTest, AStrokeFromPressToReleaseIsOneStepWithoutGaps) {
-  Tools.SetSelectedIndex(3);
+  Tools.ChooseSelected(3);
   Tools.Press(MouseButton::Left, X(2), Y(2));
   EXPECT_FALSE(Map->Saved);
   const ToolResponse repeat = Tools.Move(X(6), Y(2), true);
