@@ -26,8 +26,8 @@
 #include "levelfile/file_paths.h"
 #include "model/map.h"
 #include "model/message_texts.h"
-#include "view/draw_surface.h"
-#include "view/map_presenter.h"
+#include "app/draw_surface.h"
+#include "app/map_presenter.h"
 #include "view/palette.h"
 #include "view/tile_counters.h"
 

@@ -13,8 +13,8 @@
 #include "app/message_boxes.h"
 #include "app/screen_output.h"
 #include "editing/editor_session.h"
-#include "view/draw_surface.h"
-#include "view/map_presenter.h"
+#include "app/draw_surface.h"
+#include "app/map_presenter.h"
 
 namespace {
 

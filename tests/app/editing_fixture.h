@@ -12,7 +12,7 @@
 #include "app/edit_platform.h"
 #include "main_form_fixture.h"
 #include "model/map.h"
-#include "view/draw_surface.h"
+#include "app/draw_surface.h"
 #include "view/tile_set.h"
 
 // The main window with helpers that address map cells on the drawing surface.

@@ -18,7 +18,7 @@
 #include "model/map.h"
 #include "recovery/autosave.h"
 #include "tile_folder.h"
-#include "view/draw_surface.h"
+#include "app/draw_surface.h"
 
 // Processes events until the condition holds or a second has passed.
 inline bool WaitFor(const std::function<bool()>& condition) {

@@ -18,7 +18,7 @@
 #include "main_form_fixture.h"
 #include "model/map.h"
 #include "model/message_texts.h"
-#include "view/draw_surface.h"
+#include "app/draw_surface.h"
 #include "view/tile_set.h"
 
 namespace {

@@ -15,7 +15,7 @@
 #include "levelfile/level_reader.h"
 #include "levelfile/validation.h"
 #include "model/map.h"
-#include "view/draw_surface.h"
+#include "app/draw_surface.h"
 #include "view/palette.h"
 #include "view/tile_set.h"
 

@@ -1,6 +1,6 @@
-#include "view/map_presenter.h"
+#include "app/map_presenter.h"
 
-#include "view/draw_surface.h"
+#include "app/draw_surface.h"
 
 MapPresenter::MapPresenter(TDrawSurface& surface, const TileSets& sets)
     : Surface(surface), View(sets) {}

@@ -1,4 +1,4 @@
-#include "view/draw_surface.h"
+#include "app/draw_surface.h"
 
 #include <gtest/gtest.h>
 
