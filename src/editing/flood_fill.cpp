@@ -28,7 +28,8 @@ class VisitedCells {
 
 std::vector<bool> FillRegion(const Map& map, int layer, int x, int y) {
   if (!IsTileLayer(layer) || !map.InUse(x, y)) return {};
-  const uint8_t value = map.Cell(x, y).LayerByte(layer);
+  uint8_t MapCell::*const byte = MapCell::LayerMember(layer);
+  const uint8_t value = map.Cell(x, y).*byte;
   VisitedCells visited;
   std::vector<CellPosition> pending{CellPosition{x, y}};
   visited.Add(pending.back());
@@ -39,7 +40,7 @@ std::vector<bool> FillRegion(const Map& map, int layer, int x, int y) {
         {cell.X - 1, cell.Y}, {cell.X + 1, cell.Y}, {cell.X, cell.Y - 1}, {cell.X, cell.Y + 1}};
     for (const CellPosition& next : neighbours) {
       if (!map.InUse(next.X, next.Y) || visited.Contains(next) ||
-          map.Cell(next.X, next.Y).LayerByte(layer) != value)
+          map.Cell(next.X, next.Y).*byte != value)
         continue;
       visited.Add(next);
       pending.push_back(next);

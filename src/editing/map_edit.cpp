@@ -52,10 +52,11 @@ void MapEdit::SetBackground(int background) {
 int MapEdit::FillLayer(int layer, uint8_t oldValue, uint8_t newValue, std::vector<bool> marks) {
   const std::vector<bool>& filled =
       History->WatchFill(*Target, layer, oldValue, newValue, std::move(marks));
+  uint8_t MapCell::*const byte = MapCell::LayerMember(layer);
   int count = 0;
   for (std::size_t i = 0; i < filled.size(); ++i) {
     if (!filled[i]) continue;
-    Target->Cells[i].LayerByte(layer) = newValue;
+    Target->Cells[i].*byte = newValue;
     ++count;
   }
   return count;

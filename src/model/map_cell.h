@@ -25,22 +25,25 @@ struct MapCell {
   uint8_t TextId = 0;
 
   // The byte of layer 0..5, in the order of the fields above.
-  uint8_t& LayerByte(int layer) {
+  // The member holding a layer's byte: chosen once, it serves a loop over
+  // many cells of one layer.
+  static uint8_t MapCell::*LayerMember(int layer) {
     switch (layer) {
       case LayerBg:
-        return BgTile;
+        return &MapCell::BgTile;
       case LayerMg:
-        return MgTile;
+        return &MapCell::MgTile;
       case LayerFg:
-        return FgTile;
+        return &MapCell::FgTile;
       case LayerObject:
-        return ObjectKind;
+        return &MapCell::ObjectKind;
       case LayerChar:
-        return CharKind;
+        return &MapCell::CharKind;
       default:
-        return TextId;
+        return &MapCell::TextId;
     }
   }
+  uint8_t& LayerByte(int layer) { return this->*LayerMember(layer); }
   uint8_t LayerByte(int layer) const { return const_cast<MapCell*>(this)->LayerByte(layer); }
 
   bool IsEmpty() const;
