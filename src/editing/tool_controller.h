@@ -57,10 +57,8 @@ class ToolController {
   void SelectPrimaryChar();
   void SelectTiles();
   void CopyTiles();
-  // The tools as at start-up, and after New, Open or a restored step.
+  // The tools as at start-up, and after New and Open.
   void Reset();
-  // No placement goes on over a map replaced by undo or redo.
-  void ForgetPlacement();
 
   // What undo and redo did.
   enum class Restored { Nothing, PlacementEnded, Step };
@@ -77,23 +75,22 @@ class ToolController {
 
   // True while a spring or platform is being placed.
   bool PlacementInProgress() const;
-  // Ends the spring or platform being placed as a right press or a right
-  // release would; that is the step. False when none was.
-  bool EndPlacement();
   // Closes the document's step unless a button is held or a placement goes
   // on, which the step still belongs to.
   void SettleStep();
   // The platforms a recovery copy keeps: one being placed is left out.
   int FinishedPlatformCount() const;
-  // True while a line follows the pointer: a spring being drawn, or the end
-  // or switch of a platform being placed (when platforms are shown).
-  bool PointerLineShown(bool showPlatforms) const;
 
   // The tools' part of a frame: the tool, the pointer's overlays, the block
   // tools' preview and outlines.
   void DescribeTo(ViewInputs& inputs) const;
 
  private:
+  // No placement goes on over a map replaced by undo or redo.
+  void ForgetPlacement();
+  // Ends the spring or platform being placed as a right press or a right
+  // release would; that is the step. False when none was.
+  bool EndPlacement();
   ToolResponse MapPress(MouseButton button, int x, int y, bool repeat);
   // True when the press picked from the palette (or missed its entries).
   bool PalettePress(int x, int y, ToolResponse& response);
@@ -102,6 +99,9 @@ class ToolController {
   // previous pointer event's cell to this one.
   bool StrokeRepeat(MouseButton button, CellPosition from, CellPosition to,
                     ToolResponse& response);
+  // True while a line follows the pointer: a spring being drawn, or the end
+  // or switch of a platform being placed (when platforms are shown).
+  bool PointerLineShown(bool showPlatforms) const;
   // True when the middle of the cell lies on the palette.
   bool CellUnderPalette(CellPosition cell) const;
   void EndPlatformPlacement();
