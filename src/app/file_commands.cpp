@@ -69,12 +69,14 @@ bool FileCommands::Save(bool customTexts) {
   const std::string path = LevelFilePath(Session.ProgramFolder, name);
   if (Exists(path) && !Boxes.Confirm(QString::fromStdString(OverwriteQuestion(name))))
     return false;
-  return CheckForWrite(customTexts) && Write(path, true);
+  return CheckForWrite(customTexts) &&
+         Reported(SaveLevelFile(Session.Document, SystemPath(path)));
 }
 
 void FileCommands::RunEmulator(bool customTexts, const std::string& argumentString) {
-  if (!CheckForWrite(customTexts) || !Write(EmulatorLevelPath(Session.ProgramFolder), false))
-    return;
+  if (!CheckForWrite(customTexts)) return;
+  const std::string path = SystemPath(EmulatorLevelPath(Session.ProgramFolder));
+  if (!Reported(WriteLevelFile(Session.Document.GetMap(), path))) return;
   StartEmulator(Session.ProgramFolder, argumentString);
 }
 
@@ -86,9 +88,7 @@ bool FileCommands::CheckForWrite(bool customTexts) {
   return result.Passed;
 }
 
-bool FileCommands::Write(const std::string& path, bool save) {
-  const WriteOutcome outcome = save ? SaveLevelFile(Session.Document, SystemPath(path))
-                                    : WriteLevelFile(Session.Document.GetMap(), SystemPath(path));
+bool FileCommands::Reported(const WriteOutcome& outcome) {
   if (!outcome.Ok) Boxes.ShowMessage(QString::fromStdString(outcome.Error));
   return outcome.Ok;
 }

@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "levelfile/level_writer.h"
+
 class MessageBoxes;
 struct EditorSession;
 
@@ -34,7 +36,8 @@ class FileCommands {
   // The check before a write and the removals it implies, with its
   // messages; true when the map may be written.
   bool CheckForWrite(bool customTexts);
-  bool Write(const std::string& name, bool save);
+  // Shows why a write failed; true when it succeeded.
+  bool Reported(const WriteOutcome& outcome);
 
   MessageBoxes& Boxes;
   EditorSession& Session;

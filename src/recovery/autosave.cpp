@@ -19,10 +19,7 @@ Autosave::Autosave() {
   QObject::connect(&Ticks, &QTimer::timeout, [this] { Tick(); });
 }
 
-// The writer finishes its jobs before the lock is let go.
-Autosave::~Autosave() {
-  Writer.reset();
-}
+Autosave::~Autosave() = default;
 
 QString Autosave::CopyPathFor(const QString& programFolder) {
   const QByteArray key =

@@ -70,6 +70,8 @@ class Autosave {
 
  private:
   QString CopyPath;
+  // The writer, declared after the lock, finishes its jobs before the lock
+  // is let go.
   std::unique_ptr<QLockFile> Lock;
   std::unique_ptr<RecoveryWriter> Writer;
   std::function<std::optional<RecoverySource>()> Source;
