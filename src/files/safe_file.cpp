@@ -99,6 +99,41 @@ void SyncFolder(const std::string& folder) {
   if (fd.Get() >= 0) ::fsync(fd.Get());
 }
 
+// What an old file at the target decides: a file the user keeps keeps its
+// permissions and refuses writing when it is read-only; the program's own
+// file is replaced anyway and is its owner's alone.
+enum class OldFile { Respected, Owned };
+
+std::string Replace(const std::string& path, const void* data, size_t size, OldFile policy) {
+  const std::string target = FollowLinks(path);
+  if (target.empty()) return ErrnoText(errno);
+
+  mode_t mode = policy == OldFile::Owned ? S_IRUSR | S_IWUSR : NewFileMode();
+  struct stat status {};
+  if (::stat(target.c_str(), &status) == 0) {
+    if (S_ISDIR(status.st_mode)) return ErrnoText(EISDIR);
+    if (!S_ISREG(status.st_mode)) return "Not a regular file";
+    if (policy == OldFile::Respected) {
+      if (ReadOnly(target, status)) return ErrnoText(EACCES);
+      mode = status.st_mode & 07777;
+    }
+  } else if (errno != ENOENT) {
+    return ErrnoText(errno);
+  }
+
+  const std::string folder = FolderOf(target);
+  std::string temporary = folder + "/.zubo-XXXXXX";
+  Descriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
+  if (file.Get() < 0) return ErrnoText(errno);
+  if (!FillTemporary(file, data, size, mode) || ::rename(temporary.c_str(), target.c_str()) != 0) {
+    const int error = errno;
+    ::unlink(temporary.c_str());
+    return ErrnoText(error);
+  }
+  SyncFolder(folder);
+  return {};
+}
+
 }  // namespace
 
 FileBytes ReadRegularFile(const std::string& path, size_t maxSize) {
@@ -151,29 +186,27 @@ FileBytes ReadRegularFile(const std::string& path, size_t maxSize) {
 }
 
 std::string ReplaceFileSafely(const std::string& path, const void* data, size_t size) {
-  const std::string target = FollowLinks(path);
-  if (target.empty()) return ErrnoText(errno);
+  return Replace(path, data, size, OldFile::Respected);
+}
 
-  mode_t mode = NewFileMode();
-  struct stat status {};
-  if (::stat(target.c_str(), &status) == 0) {
-    if (S_ISDIR(status.st_mode)) return ErrnoText(EISDIR);
-    if (!S_ISREG(status.st_mode)) return "Not a regular file";
-    if (ReadOnly(target, status)) return ErrnoText(EACCES);
-    mode = status.st_mode & 07777;
-  } else if (errno != ENOENT) {
-    return ErrnoText(errno);
-  }
+std::string ReplaceOwnFile(const std::string& path, const void* data, size_t size) {
+  return Replace(path, data, size, OldFile::Owned);
+}
 
-  const std::string folder = FolderOf(target);
-  std::string temporary = folder + "/.zubo-XXXXXX";
-  Descriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
+std::string RemoveFile(const std::string& path) {
+  if (::unlink(path.c_str()) == 0 || errno == ENOENT) return {};
+  return ErrnoText(errno);
+}
+
+std::string FolderWriteError(const std::string& folder) {
+  if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return ErrnoText(errno);
+  std::string probe = folder + "/.zubo-XXXXXX";
+  Descriptor file(::mkostemp(probe.data(), O_CLOEXEC));
   if (file.Get() < 0) return ErrnoText(errno);
-  if (!FillTemporary(file, data, size, mode) || ::rename(temporary.c_str(), target.c_str()) != 0) {
-    const int error = errno;
-    ::unlink(temporary.c_str());
-    return ErrnoText(error);
-  }
-  SyncFolder(folder);
-  return {};
+  // A few hundred bytes, as much as a lock file holds.
+  const std::string bytes(512, '\n');
+  const bool written = FillTemporary(file, bytes.data(), bytes.size(), S_IRUSR | S_IWUSR);
+  const int error = errno;
+  ::unlink(probe.c_str());
+  return written ? std::string() : ErrnoText(error);
 }

@@ -30,3 +30,16 @@ FileBytes ReadRegularFile(const std::string& path, size_t maxSize);
 // nothing on success; on failure the old file is untouched and no temporary
 // file is left behind.
 std::string ReplaceFileSafely(const std::string& path, const void* data, size_t size);
+
+// The same for a file the program keeps for itself: an old file is replaced
+// whatever its permissions, and the new one may be read and written by its
+// owner alone. A folder or anything else that is no regular file is refused.
+std::string ReplaceOwnFile(const std::string& path, const void* data, size_t size);
+
+// Removes the file at path (a symbolic link itself, never a folder). Returns
+// the system's error text, or nothing when nothing is left there.
+std::string RemoveFile(const std::string& path);
+
+// Why no file can be written into folder now, found by writing a small one
+// and removing it again; nothing when it can.
+std::string FolderWriteError(const std::string& folder);

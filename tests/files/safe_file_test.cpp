@@ -5,12 +5,10 @@
 #include "files/safe_file.h"
 
 #include <fcntl.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <chrono>
-#include <csignal>
 #include <filesystem>
 #include <future>
 #include <string>
@@ -19,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include "file_size_limit.h"
 #include "scratch_folder.h"
 
 namespace fs = std::filesystem;
@@ -161,20 +160,45 @@ TEST_F(SafeFileWrite, ALongLegalNameSavesAndKeepsItsPermissions) {
 }
 
 TEST_F(SafeFileWrite, AFullDiskKeepsTheOldFile) {
-  // Files of this process cannot grow beyond two bytes: a write fails as on a
-  // full disk instead of raising the signal that would end the process.
-  const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit previous{};
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
-  rlimit limited = previous;
-  limited.rlim_cur = 2;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
-  const std::string error = Write(folder.File("old.lvl"), NewBytes);
-  setrlimit(RLIMIT_FSIZE, &previous);
-  std::signal(SIGXFSZ, previousHandler);
+  std::string error;
+  {
+    const FileSizeLimit limit(2);
+    ASSERT_TRUE(limit.IsValid());
+    error = Write(folder.File("old.lvl"), NewBytes);
+  }
   EXPECT_EQ(error, SystemText(std::errc::file_too_large));
   EXPECT_EQ(ReadBytes(folder.File("old.lvl")), OldBytes);
   EXPECT_EQ(folder.Entries(), std::vector<std::string>{"old.lvl"});
+}
+
+TEST_F(SafeFileWrite, TheProgramsOwnFileIsReplacedWhateverItsModeAndRemovedButNoFolder) {
+  fs::permissions(folder.File("old.lvl"), fs::perms::none);
+  ASSERT_EQ(ReplaceOwnFile(folder.File("old.lvl"), NewBytes.data(), NewBytes.size()), "");
+  EXPECT_EQ(ReadBytes(folder.File("old.lvl")), NewBytes);
+  EXPECT_EQ(fs::status(folder.File("old.lvl")).permissions(),
+            fs::perms::owner_read | fs::perms::owner_write);
+
+  fs::create_directory(folder.Path / "folder");
+  WriteBytes(folder.File("folder/inside"), OldBytes);
+  fs::create_symlink("old.lvl", folder.Path / "link");
+  EXPECT_EQ(ReplaceOwnFile(folder.File("folder"), NewBytes.data(), NewBytes.size()),
+            SystemText(std::errc::is_a_directory));
+  EXPECT_EQ(RemoveFile(folder.File("folder")), SystemText(std::errc::is_a_directory));
+  EXPECT_EQ(ReadBytes(folder.File("folder/inside")), OldBytes);
+  EXPECT_EQ(RemoveFile(folder.File("link")), "");
+  EXPECT_EQ(RemoveFile(folder.File("missing")), "");
+  EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"folder", "old.lvl"}));
+}
+
+TEST_F(SafeFileWrite, AFolderThatCannotTakeAFileSaysWhy) {
+  EXPECT_EQ(FolderWriteError(folder.File("new")), "");
+  EXPECT_TRUE(fs::is_empty(folder.Path / "new"));
+  EXPECT_EQ(FolderWriteError(folder.File("old.lvl")), SystemText(std::errc::not_a_directory));
+  EXPECT_EQ(FolderWriteError(folder.File("old.lvl/sub")), SystemText(std::errc::not_a_directory));
+  const FileSizeLimit limit(16);
+  ASSERT_TRUE(limit.IsValid());
+  EXPECT_EQ(FolderWriteError(folder.File("new")), SystemText(std::errc::file_too_large));
+  EXPECT_TRUE(fs::is_empty(folder.Path / "new"));
 }
 
 }  // namespace
