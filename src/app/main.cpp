@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <csignal>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -22,6 +23,10 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "zubo-editor: %s\n\n%s", options.Error.c_str(), UsageText().c_str());
     return ExitUsage;
   }
+
+  // A file-size limit (ulimit -f) makes a write that passes it fail, as a
+  // full disk does, instead of ending the editor with the map unsaved.
+  std::signal(SIGXFSZ, SIG_IGN);
 
   QApplication application(argc, argv);
   QApplication::setApplicationName(QString::fromLatin1(ApplicationTitle));

@@ -141,6 +141,10 @@ class TMainForm : public QWidget {
   void ShowMapValues();
   void ShowRestored(ToolController::Restored restored);
   void RestoreRecoveryCopy(const Map& copy, const RecoveryInfo& info);
+  // Why no recovery copy can be kept, in a box; it waits while a button is
+  // held on the map or another box is open.
+  void TellRecoveryProblem(const QString& text);
+  void ShowRecoveryProblem();
   // Puts lines into the memo without counting as an edit.
   void SetCustomTextsMemo(const std::vector<std::string>& lines);
   void SetCustomTextsMemoText(const QString& text);
@@ -160,4 +164,5 @@ class TMainForm : public QWidget {
   std::unique_ptr<CameraScroller> Scroller;
   std::unique_ptr<CustomTextsMemo> Memo;
   TEditPlatform* EditPlatformDialog = nullptr;
+  QString WaitingRecoveryProblem;
 };

@@ -1,12 +1,15 @@
 // The file commands of the main window (New, Open, Save, Exit, "Run Emu")
 // and the recovery copy of unsaved changes.
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTimer>
 #include <QToolButton>
+#include <utility>
 
 #include "app/control_panel.h"
 #include "app/custom_texts.h"
@@ -20,6 +23,12 @@
 #include "model/message_texts.h"
 #include "recovery/autosave.h"
 
+namespace {
+
+// How soon a recovery problem that had to wait is shown, if it can be then.
+constexpr int RecoveryProblemRetryMs = 500;
+
+}  // namespace
 
 void TMainForm::ConnectFiles() {
   connect(Panel1->BNew, &QPushButton::clicked, this, [this] { BNewClick(); });
@@ -86,6 +95,7 @@ void TMainForm::BRunEmuClick() {
 }
 
 void TMainForm::StartAutosave(int intervalSeconds) {
+  Recovery.TellProblemsTo([this](const QString& text) { TellRecoveryProblem(text); });
   Recovery.Start(QString::fromStdString(Session.ProgramFolder), intervalSeconds,
                  [this]() -> std::optional<RecoverySource> {
                    if (Session.Document.Saved()) return std::nullopt;
@@ -99,6 +109,20 @@ void TMainForm::StartAutosave(int intervalSeconds) {
                    source.Info.CameraY = Session.View.CameraY;
                    return source;
                  });
+}
+
+void TMainForm::TellRecoveryProblem(const QString& text) {
+  WaitingRecoveryProblem = text;
+  ShowRecoveryProblem();
+}
+
+void TMainForm::ShowRecoveryProblem() {
+  if (WaitingRecoveryProblem.isEmpty()) return;
+  if (Session.Tools.HeldButton() != MouseButton::None || QApplication::activeModalWidget()) {
+    QTimer::singleShot(RecoveryProblemRetryMs, this, [this] { ShowRecoveryProblem(); });
+    return;
+  }
+  Boxes.ShowMessage(std::exchange(WaitingRecoveryProblem, {}));
 }
 
 void TMainForm::OfferRecovery() {

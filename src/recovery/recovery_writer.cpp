@@ -1,12 +1,11 @@
 #include "recovery/recovery_writer.h"
 
-#include <cstdio>
 #include <utility>
 
 #include "files/safe_file.h"
 
-RecoveryWriter::RecoveryWriter(std::string path)
-    : CopyPath(std::move(path)), Worker([this] { Run(); }) {}
+RecoveryWriter::RecoveryWriter(std::string path, std::function<void()> jobDone)
+    : CopyPath(std::move(path)), JobDone(std::move(jobDone)), Worker([this] { Run(); }) {}
 
 RecoveryWriter::~RecoveryWriter() {
   {
@@ -30,18 +29,14 @@ bool RecoveryWriter::Write(const Map& map, int platformCount, const RecoveryInfo
   LastBody = body;
   Post([this, body = std::move(body), savedAt] {
     const std::vector<uint8_t> bytes = RecoveryFileBytes(*body, savedAt);
-    std::string error = ReplaceFileSafely(CopyPath, bytes.data(), bytes.size());
-    if (error.empty()) return;
-    std::lock_guard<std::mutex> guard(Lock);
-    Error = std::move(error);
-    Failed = true;
+    Finished({CopyJobOutcome::Job::Write, ReplaceOwnFile(CopyPath, bytes.data(), bytes.size())});
   });
   return true;
 }
 
 void RecoveryWriter::Remove() {
   LastBody.reset();
-  Post([this] { std::remove(CopyPath.c_str()); });
+  Post([this] { Finished({CopyJobOutcome::Job::Remove, RemoveFile(CopyPath)}); });
 }
 
 void RecoveryWriter::Wait() {
@@ -49,9 +44,18 @@ void RecoveryWriter::Wait() {
   Changed.wait(guard, [this] { return Jobs.empty() && !Busy; });
 }
 
-std::string RecoveryWriter::TakeError() {
+std::vector<CopyJobOutcome> RecoveryWriter::TakeOutcomes() {
   std::lock_guard<std::mutex> guard(Lock);
-  return std::exchange(Error, {});
+  return std::exchange(Outcomes, {});
+}
+
+void RecoveryWriter::Finished(CopyJobOutcome outcome) {
+  {
+    std::lock_guard<std::mutex> guard(Lock);
+    if (outcome.Done == CopyJobOutcome::Job::Write && !outcome.Error.empty()) Failed = true;
+    Outcomes.push_back(std::move(outcome));
+  }
+  if (JobDone) JobDone();
 }
 
 void RecoveryWriter::Post(std::function<void()> job) {

@@ -14,13 +14,22 @@
 
 class Map;
 
+// What one finished job of the writer came to.
+struct CopyJobOutcome {
+  enum class Job { Write, Remove };
+  Job Done = Job::Write;
+  std::string Error;  // the system's error text; empty when the job succeeded
+};
+
 // Keeps the recovery copy at one path. The caller's thread only encodes the
 // map; a worker thread of its own writes the file through a synced
 // temporary file renamed over it (or removes it), one job after another in
-// the order asked, so that a slow disk never holds up the window.
+// the order asked, so that a slow disk never holds up the window. The copy
+// is its owner's alone, and replaced whatever the permissions of an old one.
 class RecoveryWriter {
  public:
-  explicit RecoveryWriter(std::string path);
+  // jobDone, when given, is called on the worker thread after each job.
+  explicit RecoveryWriter(std::string path, std::function<void()> jobDone = {});
   // Finishes every job asked for before it returns.
   ~RecoveryWriter();
   RecoveryWriter(const RecoveryWriter&) = delete;
@@ -35,14 +44,16 @@ class RecoveryWriter {
   void Remove();
   // Waits until every job asked for so far has been done.
   void Wait();
-  // Why the last failed write failed, once; empty when none has failed since.
-  std::string TakeError();
+  // What the jobs finished since the last call came to, in order.
+  std::vector<CopyJobOutcome> TakeOutcomes();
 
  private:
   void Post(std::function<void()> job);
+  void Finished(CopyJobOutcome outcome);
   void Run();
 
   const std::string CopyPath;
+  const std::function<void()> JobDone;
   // The body on disk or on its way there; shared with the job writing it.
   std::shared_ptr<const std::vector<uint8_t>> LastBody;
 
@@ -51,7 +62,7 @@ class RecoveryWriter {
   std::deque<std::function<void()>> Jobs;
   bool Busy = false;
   bool Stopping = false;
-  std::string Error;
+  std::vector<CopyJobOutcome> Outcomes;
   bool Failed = false;
   std::thread Worker;
 };

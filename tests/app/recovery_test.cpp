@@ -11,6 +11,7 @@
 #include "app/size_spin_box.h"
 #include "editing/map_history.h"
 #include "recovery/autosave.h"
+#include "file_size_limit.h"
 #include "level_files_fixture.h"
 
 namespace {
@@ -210,4 +211,44 @@ TEST_F(RecoveryTest, ASecondEditorInTheSameFolderLeavesTheCopyToTheFirst) {
   EXPECT_FALSE(secondRecovery.Timer().isActive());
   EXPECT_TRUE(secondBoxes.Questions.isEmpty());
   EXPECT_TRUE(QFile::exists(CopyPath()));
+}
+
+// A folder where the copy goes is named, kept with what it holds, and not
+// reported again by every autosave that fails on it.
+TEST_F(RecoveryTest, AFolderInPlaceOfTheCopyIsNamedNotDiscarded) {
+  ASSERT_TRUE(QDir().mkpath(CopyPath()));
+  ASSERT_TRUE(WriteBytes(CopyPath() + QStringLiteral("/inside"), "kept"));
+  StartAgain();
+  EXPECT_EQ(Boxes.Messages,
+            QStringList{QStringLiteral("The copy of the unsaved changes left by the last run, %1, "
+                                       "cannot be read or removed: Is a directory. No recovery "
+                                       "copy can be kept until it is removed.")
+                            .arg(CopyPath())});
+  ClickCell(Qt::LeftButton, 4, 4);
+  Autosave();
+  Autosave();
+  EXPECT_EQ(Boxes.Messages.size(), 1);
+  EXPECT_EQ(FileBytes(CopyPath() + QStringLiteral("/inside")), QByteArray("kept"));
+}
+
+// The box waits while a button is held on the map, and comes once.
+TEST_F(RecoveryTest, ACopyThatCannotBeWrittenIsToldOnceAfterTheButtonIsReleased) {
+  ClickCell(Qt::LeftButton, 4, 4);
+  Press(Qt::LeftButton, CellPixel(6, 6));
+  {
+    const FileSizeLimit limit(4096);
+    ASSERT_TRUE(limit.IsValid());
+    Autosave();
+    Autosave();
+  }
+  QTest::qWait(20);
+  EXPECT_TRUE(Boxes.Messages.isEmpty());
+  Release(Qt::LeftButton, CellPixel(6, 6));
+  ASSERT_TRUE(WaitFor([this] { return !Boxes.Messages.isEmpty(); }));
+  QTest::qWait(600);
+  EXPECT_EQ(Boxes.Messages,
+            QStringList{QStringLiteral("The recovery copy %1 cannot be written: File too large. A "
+                                       "crash would lose the unsaved changes; the editor keeps "
+                                       "trying.")
+                            .arg(CopyPath())});
 }

@@ -139,15 +139,26 @@ TEST(RecoveryWriter, WritesChangedCopiesInOrderAndRemovesThem) {
   writer.Remove();
   writer.Wait();
   EXPECT_FALSE(std::filesystem::exists(path));
-  EXPECT_TRUE(writer.TakeError().empty());
+  using Job = CopyJobOutcome::Job;
+  std::vector<Job> done;
+  for (const CopyJobOutcome& outcome : writer.TakeOutcomes()) {
+    EXPECT_EQ(outcome.Error, "");
+    done.push_back(outcome.Done);
+  }
+  EXPECT_EQ(done, (std::vector<Job>{Job::Write, Job::Write, Job::Remove, Job::Write, Job::Remove}));
 }
 
 TEST(RecoveryWriter, ReportsAFailedWriteOnceAndTriesAgain) {
-  RecoveryWriter writer("/nonexistent-folder/copy.zrec");
+  int finished = 0;
+  RecoveryWriter writer("/nonexistent-folder/copy.zrec", [&finished] { ++finished; });
   const std::unique_ptr<Map> map = SampleMap();
   EXPECT_TRUE(writer.Write(*map, 0, {}, 1));
   writer.Wait();
-  EXPECT_FALSE(writer.TakeError().empty());
-  EXPECT_TRUE(writer.TakeError().empty());
+  const std::vector<CopyJobOutcome> outcomes = writer.TakeOutcomes();
+  ASSERT_EQ(outcomes.size(), 1u);
+  EXPECT_EQ(outcomes[0].Error, "No such file or directory");
+  EXPECT_TRUE(writer.TakeOutcomes().empty());
   EXPECT_TRUE(writer.Write(*map, 0, {}, 2));
+  writer.Wait();
+  EXPECT_EQ(finished, 2);
 }
