@@ -30,7 +30,7 @@ std::vector<std::string> EmulatorArguments(const std::string& argumentString) {
 }
 
 std::string EmulatorLevelPath(const std::string& programFolder) {
-  return programFolder + "zuboapp/levels/ed.lvl";
+  return programFolder + EmulatorLevelName;
 }
 
 std::string EmulatorWorkingDirectory(const std::string& programFolder) {

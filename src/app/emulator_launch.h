@@ -26,8 +26,9 @@ std::string EmulatorArgumentString(const std::string& screenWidth, const std::st
 // runs of blanks separate like one.
 std::vector<std::string> EmulatorArguments(const std::string& argumentString);
 
-// The level file the game reads in the emulator, below the program folder
-// (which ends in "/").
+// The level file the game reads in the emulator: its name under the program
+// folder, and its path below the folder (which ends in "/").
+constexpr char EmulatorLevelName[] = "zuboapp/levels/ed.lvl";
 std::string EmulatorLevelPath(const std::string& programFolder);
 
 // The folder the emulator is started in: the program folder without its

@@ -16,6 +16,10 @@ namespace {
 // The open dialog's one filter: every file.
 constexpr char OpenFilter[] = "Zubo map (*)";
 
+// A failed write names the file, as typed or under the program folder.
+constexpr char SaveFailure[] = "Could not save %1: %2";
+constexpr char EmulatorCopyFailure[] = "Could not write %1 for the emulator: %2";
+
 QString Text(const char* text) {
   return QString::fromLatin1(text);
 }
@@ -70,25 +74,35 @@ bool FileCommands::Save(bool customTexts) {
   if (Exists(path) && !Boxes.Confirm(QString::fromStdString(OverwriteQuestion(name))))
     return false;
   return CheckForWrite(customTexts) &&
-         Reported(SaveLevelFile(Session.Document, SystemPath(path)));
+         Reported(SaveLevelFile(Session.Document, SystemPath(path),
+                                Session.Tools.FinishedPlatformCount()),
+                  SaveFailure, name);
 }
 
 void FileCommands::RunEmulator(bool customTexts, const std::string& argumentString) {
   if (!CheckForWrite(customTexts)) return;
   const std::string path = SystemPath(EmulatorLevelPath(Session.ProgramFolder));
-  if (!Reported(WriteLevelFile(Session.Document.GetMap(), path))) return;
+  const MapToWrite written(Session.Document.GetMap(), Session.Tools.FinishedPlatformCount());
+  if (!Reported(WriteLevelFile(written.Get(), path), EmulatorCopyFailure, EmulatorLevelName))
+    return;
   StartEmulator(Session.ProgramFolder, argumentString);
 }
 
 bool FileCommands::CheckForWrite(bool customTexts) {
-  const ValidationResult result = ::CheckForWrite(Session.Document, customTexts);
+  const ValidationResult result = ::CheckForWrite(Session.Document, customTexts,
+                                                  Session.Tools.FinishedPlatformCount());
   Session.Tools.SettleStep();
   for (const std::string& message : result.Messages)
     Boxes.ShowMessage(QString::fromStdString(message));
   return result.Passed;
 }
 
-bool FileCommands::Reported(const WriteOutcome& outcome) {
-  if (!outcome.Ok) Boxes.ShowMessage(QString::fromStdString(outcome.Error));
-  return outcome.Ok;
+bool FileCommands::Reported(const WriteOutcome& outcome, const char* failure,
+                            const std::string& name) {
+  if (outcome.Ok) return true;
+  QString message =
+      Text(failure).arg(QString::fromStdString(name), QString::fromStdString(outcome.Error));
+  if (!message.endsWith(QLatin1Char('.'))) message += QLatin1Char('.');
+  Boxes.ShowMessage(message);
+  return false;
 }

@@ -29,15 +29,17 @@ class FileCommands {
   // write keeps the old file and Saved as they were.
   bool Save(bool customTexts);
   // "Run Emu": the check, the emulator's copy (which does not count as
-  // saving the map) and the emulator.
+  // saving the map) and the emulator. Both writes leave a platform being
+  // placed out of the file.
   void RunEmulator(bool customTexts, const std::string& argumentString);
 
  private:
   // The check before a write and the removals it implies, with its
   // messages; true when the map may be written.
   bool CheckForWrite(bool customTexts);
-  // Shows why a write failed; true when it succeeded.
-  bool Reported(const WriteOutcome& outcome);
+  // Shows why the write of the file name failed, in the failure's words;
+  // true when it succeeded.
+  bool Reported(const WriteOutcome& outcome, const char* failure, const std::string& name);
 
   MessageBoxes& Boxes;
   EditorSession& Session;

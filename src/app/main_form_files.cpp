@@ -9,6 +9,7 @@
 #include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
+#include <cstdio>
 #include <utility>
 
 #include "app/control_panel.h"
@@ -64,6 +65,8 @@ void TMainForm::LoadLevelFile() {
   if (!opened.Read) {
     // Nothing of the file survives: an empty 20 x 20 map takes its place.
     NewDefaultMap();
+    std::fprintf(stderr, "zubo-editor: could not load %s: %s\n", path->c_str(),
+                 opened.Problem.c_str());
     Boxes.ShowMessage(QString::fromLatin1(MessageTexts::LoadError));
     return;
   }

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "editing/map_document.h"
+#include "editing/write_check.h"
 #include "levelfile/level_reader.h"
 #include "model/map.h"
 
@@ -28,7 +29,7 @@ bool ReplaceLineBreaks(std::vector<std::string>& lines) {
 
 OpenedLevel OpenLevelFile(MapDocument& document, const std::string& path) {
   OpenedLevel opened;
-  std::optional<LevelRecord> record = ReadLevelRecord(path);
+  std::optional<LevelRecord> record = ReadLevelRecord(path, &opened.Problem);
   if (!record) return opened;
   opened.Read = true;
   opened.Mended = ReplaceLineBreaks(record->CustomTexts);
@@ -41,8 +42,9 @@ OpenedLevel OpenLevelFile(MapDocument& document, const std::string& path) {
   return opened;
 }
 
-WriteOutcome SaveLevelFile(MapDocument& document, const std::string& path) {
-  const WriteOutcome outcome = WriteLevelFile(document.GetMap(), path);
+WriteOutcome SaveLevelFile(MapDocument& document, const std::string& path, int platformCount) {
+  const WriteOutcome outcome =
+      WriteLevelFile(MapToWrite(document.GetMap(), platformCount).Get(), path);
   if (outcome.Ok) document.MarkSaved();
   return outcome;
 }

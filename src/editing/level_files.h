@@ -14,6 +14,8 @@ struct OpenedLevel {
   // A line break inside a custom text line became a blank: the map differs
   // from its file.
   bool Mended = false;
+  // Why the file is no level (read failed or bytes not a level), for a person.
+  std::string Problem;
   std::vector<std::string> CustomTexts;
 };
 
@@ -22,5 +24,6 @@ struct OpenedLevel {
 // line would split it in the memo and renumber every later text.
 OpenedLevel OpenLevelFile(MapDocument& document, const std::string& path);
 
-// Writes the document's map to path; the map is saved once the file is.
-WriteOutcome SaveLevelFile(MapDocument& document, const std::string& path);
+// Writes the document's map with its first platformCount platforms (see
+// MapToWrite) to path; the map is saved once the file is.
+WriteOutcome SaveLevelFile(MapDocument& document, const std::string& path, int platformCount);

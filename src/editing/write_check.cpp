@@ -3,8 +3,22 @@
 #include "editing/map_document.h"
 #include "model/map.h"
 
-ValidationResult CheckForWrite(MapDocument& document, bool customTextsEnabled) {
-  ValidationResult result = CheckMap(document.GetMap(), customTextsEnabled);
+MapToWrite::MapToWrite(const Map& map, int platformCount) : Edited(map) {
+  if (platformCount >= map.PlatformCount) return;
+  Copy = std::make_unique<Map>(map);
+  Copy->PlatformCount = platformCount;
+}
+
+MapToWrite::~MapToWrite() = default;
+
+const Map& MapToWrite::Get() const {
+  if (Copy) return *Copy;
+  return Edited;
+}
+
+ValidationResult CheckForWrite(MapDocument& document, bool customTextsEnabled, int platformCount) {
+  ValidationResult result =
+      CheckMap(MapToWrite(document.GetMap(), platformCount).Get(), customTextsEnabled);
   if (result.RemovedBgTiles.empty()) return result;
   document.BeginStep("Removed tiles");
   MapEdit edit = document.Edit();

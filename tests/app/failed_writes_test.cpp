@@ -3,15 +3,14 @@
 // stays byte for byte, the system's error text is shown, Saved keeps its
 // value and no emulator is started.
 
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <QLineEdit>
 #include <QPushButton>
-#include <csignal>
 #include <functional>
 #include <system_error>
 
+#include "file_size_limit.h"
 #include "level_files_fixture.h"
 #include "stand_in_java.h"
 
@@ -24,32 +23,15 @@ QString SystemText(std::errc error) {
   return QString::fromStdString(std::make_error_code(error).message());
 }
 
-// While it lives, files of the process cannot grow beyond a few bytes: a
-// write fails as on a full disk ("File too large") instead of raising the
-// signal that would end the process.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    PreviousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    Valid = getrlimit(RLIMIT_FSIZE, &Previous) == 0;
-    rlimit limited = Previous;
-    limited.rlim_cur = bytes;
-    Valid = Valid && setrlimit(RLIMIT_FSIZE, &limited) == 0;
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &Previous);
-    std::signal(SIGXFSZ, PreviousHandler);
-  }
-  FileSizeLimit(const FileSizeLimit&) = delete;
-  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+// The box of a failed write names the file as the user typed it.
+QString SaveFailure(const char* name, std::errc error) {
+  return QStringLiteral("Could not save %1: %2.").arg(QLatin1String(name), SystemText(error));
+}
 
-  bool IsValid() const { return Valid; }
-
- private:
-  rlimit Previous{};
-  void (*PreviousHandler)(int) = nullptr;
-  bool Valid = false;
-};
+QString EmulatorFailure(std::errc error) {
+  return QStringLiteral("Could not write zuboapp/levels/ed.lvl for the emulator: %1.")
+      .arg(SystemText(error));
+}
 
 }  // namespace
 
@@ -105,7 +87,7 @@ class FailedWritesTest : public LevelFilesTest {
 TEST_F(FailedWritesTest, SaveIntoAFolderThatCannotHoldFilesKeepsEverything) {
   ASSERT_TRUE(WriteBytes(InFolder(QStringLiteral("levels/plain")), "old level"));
   ExpectFailureKeepsSaved([this] { Save(QStringLiteral("levels/plain/a")); },
-                          SystemText(std::errc::not_a_directory));
+                          SaveFailure("levels/plain/a", std::errc::not_a_directory));
   EXPECT_EQ(FileBytes(InFolder(QStringLiteral("levels/plain"))), QByteArray("old level"));
   EXPECT_EQ(Entries(InFolder(QStringLiteral("levels"))), QStringList{QStringLiteral("plain")});
   EXPECT_TRUE(Boxes.Questions.isEmpty());
@@ -124,7 +106,7 @@ TEST_F(FailedWritesTest, SaveIntoAReadOnlyFolderKeepsEverything) {
                     "SaveIntoAFolderThatCannotHoldFilesKeepsEverything covers the failure";
   }
   ExpectFailureKeepsSaved([this] { Save(QStringLiteral("levels/locked/a")); },
-                          SystemText(std::errc::permission_denied));
+                          SaveFailure("levels/locked/a", std::errc::permission_denied));
   QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   EXPECT_EQ(FileBytes(folder + QStringLiteral("/a")), QByteArray("old level"));
   EXPECT_EQ(Entries(folder), QStringList{QStringLiteral("a")});
@@ -135,7 +117,7 @@ TEST_F(FailedWritesTest, SaveOverAFolderThatHoldsFilesKeepsThem) {
   ASSERT_TRUE(QDir().mkpath(folder));
   ASSERT_TRUE(WriteBytes(folder + QStringLiteral("/inner"), "old level"));
   ExpectFailureKeepsSaved([this] { Save(QStringLiteral("levels/full")); },
-                          SystemText(std::errc::is_a_directory));
+                          SaveFailure("levels/full", std::errc::is_a_directory));
   EXPECT_EQ(Boxes.Questions.size(), 2);  // "exists. Overwrite?", answered OK
   EXPECT_EQ(Entries(folder), QStringList{QStringLiteral("inner")});
   EXPECT_EQ(FileBytes(folder + QStringLiteral("/inner")), QByteArray("old level"));
@@ -150,7 +132,7 @@ TEST_F(FailedWritesTest, SaveOnAFullDiskKeepsTheOldFile) {
     const FileSizeLimit limit(16);
     ASSERT_TRUE(limit.IsValid());
     ExpectFailureKeepsSaved([this] { Save(QStringLiteral("levels/a")); },
-                            SystemText(std::errc::file_too_large));
+                            SaveFailure("levels/a", std::errc::file_too_large));
   }
   EXPECT_EQ(FileBytes(path), old);
   EXPECT_EQ(Entries(InFolder(QStringLiteral("levels"))), QStringList{QStringLiteral("a")});
@@ -164,7 +146,8 @@ TEST_F(FailedWritesTest, SaveOnAFullDiskKeepsTheOldFile) {
 
 TEST_F(FailedWritesTest, RunEmuWithoutTheLevelsFolderStartsNothing) {
   ASSERT_TRUE(QDir(InFolder(QStringLiteral("zuboapp/levels"))).removeRecursively());
-  ExpectFailureKeepsSaved([this] { RunEmu(); }, SystemText(std::errc::no_such_file_or_directory));
+  ExpectFailureKeepsSaved([this] { RunEmu(); },
+                          EmulatorFailure(std::errc::no_such_file_or_directory));
   EXPECT_FALSE(JavaStarted());
   EXPECT_EQ(Entries(InFolder(QStringLiteral("zuboapp"))), QStringList{});
 }
@@ -172,7 +155,7 @@ TEST_F(FailedWritesTest, RunEmuWithoutTheLevelsFolderStartsNothing) {
 TEST_F(FailedWritesTest, RunEmuWhenTheLevelsFolderIsAFileStartsNothing) {
   ASSERT_TRUE(QDir(InFolder(QStringLiteral("zuboapp/levels"))).removeRecursively());
   ASSERT_TRUE(WriteBytes(InFolder(QStringLiteral("zuboapp/levels")), "not a folder"));
-  ExpectFailureKeepsSaved([this] { RunEmu(); }, SystemText(std::errc::not_a_directory));
+  ExpectFailureKeepsSaved([this] { RunEmu(); }, EmulatorFailure(std::errc::not_a_directory));
   EXPECT_FALSE(JavaStarted());
   EXPECT_EQ(FileBytes(InFolder(QStringLiteral("zuboapp/levels"))), QByteArray("not a folder"));
 }
@@ -180,7 +163,7 @@ TEST_F(FailedWritesTest, RunEmuWhenTheLevelsFolderIsAFileStartsNothing) {
 TEST_F(FailedWritesTest, RunEmuOverAFolderNamedLikeTheLevelStartsNothing) {
   ASSERT_TRUE(QDir().mkpath(EmulatorLevel()));
   ASSERT_TRUE(WriteBytes(EmulatorLevel() + QStringLiteral("/inner"), "old level"));
-  ExpectFailureKeepsSaved([this] { RunEmu(); }, SystemText(std::errc::is_a_directory));
+  ExpectFailureKeepsSaved([this] { RunEmu(); }, EmulatorFailure(std::errc::is_a_directory));
   EXPECT_FALSE(JavaStarted());
   EXPECT_EQ(FileBytes(EmulatorLevel() + QStringLiteral("/inner")), QByteArray("old level"));
 }
@@ -191,7 +174,7 @@ TEST_F(FailedWritesTest, RunEmuOnAFullDiskKeepsTheOldLevelAndStartsNothing) {
   {
     const FileSizeLimit limit(16);
     ASSERT_TRUE(limit.IsValid());
-    ExpectFailureKeepsSaved([this] { RunEmu(); }, SystemText(std::errc::file_too_large));
+    ExpectFailureKeepsSaved([this] { RunEmu(); }, EmulatorFailure(std::errc::file_too_large));
   }
   EXPECT_FALSE(JavaStarted());
   EXPECT_EQ(FileBytes(EmulatorLevel()), old);

@@ -7,7 +7,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
-#include <system_error>
 
 #include "app/size_spin_box.h"
 #include "level_files_fixture.h"
@@ -124,14 +123,13 @@ TEST_F(FileCommandsTest, NameBeginningWithASlashIsAFullPath) {
   EXPECT_FALSE(QFile::exists(InFolder(path)));
 }
 
-TEST_F(FileCommandsTest, FailedSaveShowsTheSystemsErrorAndKeepsSaved) {
+TEST_F(FileCommandsTest, FailedSaveNamesTheFileAndKeepsSaved) {
   MakeValid();
   EditByClick();
   TypeFileName(QStringLiteral("missing/x"));
   ClickButton(Panel().BSave);
-  const QString error =
-      QString::fromStdString(std::make_error_code(std::errc::no_such_file_or_directory).message());
-  EXPECT_EQ(Boxes.Messages, QStringList{error});
+  EXPECT_EQ(Boxes.Messages,
+            QStringList{QStringLiteral("Could not save missing/x: No such file or directory.")});
   EXPECT_FALSE(TheMap().Saved);
   EXPECT_FALSE(QDir(InFolder(QStringLiteral("missing"))).exists());
 
@@ -140,8 +138,7 @@ TEST_F(FileCommandsTest, FailedSaveShowsTheSystemsErrorAndKeepsSaved) {
   TypeFileName(QStringLiteral("d"));
   Boxes.Messages.clear();
   ClickButton(Panel().BSave);
-  ASSERT_EQ(Boxes.Messages.size(), 1);
-  EXPECT_FALSE(Boxes.Messages[0].isEmpty());
+  EXPECT_EQ(Boxes.Messages, QStringList{QStringLiteral("Could not save d: Is a directory.")});
   EXPECT_TRUE(QFileInfo(InFolder(QStringLiteral("d"))).isDir());
   EXPECT_FALSE(TheMap().Saved);
 }
@@ -385,4 +382,24 @@ TEST_F(FileCommandsTest, SavedFollowsTheCommands) {
   EXPECT_FALSE(TheMap().Saved);
   ClickButton(Panel().BExit);
   EXPECT_EQ(Boxes.Questions.last(), QString::fromLatin1(MessageTexts::NotSavedReallyExit));
+}
+
+// Save and "Run Emu" leave a platform being placed out of the file, as the
+// recovery copy does; the placement goes on over the unchanged map.
+TEST_F(FileCommandsTest, APlatformBeingPlacedIsLeftOutOfTheFile) {
+  MakeValid();
+  ChooseMode(ModePlatforms);
+  ClickCell(Qt::LeftButton, 5, 5);
+  ASSERT_TRUE(Tools().PlacementInProgress());
+  ASSERT_EQ(TheMap().PlatformCount, 1);
+  TheMap().PlatformCount = 0;
+  const QByteArray finished = Bytes(Encoded());
+  TheMap().PlatformCount = 1;
+
+  TypeFileName(QStringLiteral("levels/a"));
+  ClickButton(Panel().BSave);
+  EXPECT_TRUE(Boxes.Messages.isEmpty()) << Boxes.Messages.join(QLatin1Char('|')).toStdString();
+  EXPECT_EQ(FileBytes(InFolder(QStringLiteral("levels/a"))), finished);
+  EXPECT_TRUE(Tools().PlacementInProgress());
+  EXPECT_EQ(TheMap().PlatformCount, 1);
 }

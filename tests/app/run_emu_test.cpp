@@ -117,11 +117,25 @@ TEST_F(RunEmuTest, FailedWriteIsReportedAndJavaIsNotStarted) {
   ASSERT_TRUE(QDir(InFolder(QStringLiteral("zuboapp"))).removeRecursively());
   ClickCell(Qt::LeftButton, 7, 7);
   ClickButton(Panel().BRunEmu);
-  const QString error =
-      QString::fromStdString(std::make_error_code(std::errc::no_such_file_or_directory).message());
-  EXPECT_EQ(Boxes.Messages, QStringList{error});
+  EXPECT_EQ(Boxes.Messages,
+            QStringList{QStringLiteral("Could not write zuboapp/levels/ed.lvl for the emulator: "
+                                       "No such file or directory.")});
   EXPECT_FALSE(Started(500));
   EXPECT_FALSE(TheMap().Saved);
+}
+
+TEST_F(RunEmuTest, APlatformBeingPlacedIsLeftOutOfTheEmulatorsLevel) {
+  ChooseMode(ModePlatforms);
+  ClickCell(Qt::LeftButton, 5, 5);
+  ASSERT_EQ(TheMap().PlatformCount, 1);
+  TheMap().PlatformCount = 0;
+  const QByteArray finished = Bytes(Encoded());
+  TheMap().PlatformCount = 1;
+  ClickButton(Panel().BRunEmu);
+  EXPECT_TRUE(Boxes.Messages.isEmpty()) << Boxes.Messages.join(QLatin1Char('|')).toStdString();
+  ASSERT_TRUE(Started());
+  EXPECT_EQ(FileBytes(EmulatorLevel()), finished);
+  EXPECT_TRUE(Tools().PlacementInProgress());
 }
 
 TEST_F(RunEmuTest, TheLavaWarningComesFirst) {
