@@ -5,7 +5,7 @@
 #include <memory>
 #include <optional>
 
-#include "cli/level_json.h"
+#include "levelfile/level_json.h"
 #include "levelfile/level_reader.h"
 #include "levelfile/level_writer.h"
 #include "levelfile/validation.h"

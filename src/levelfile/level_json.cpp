@@ -1,4 +1,4 @@
-#include "cli/level_json.h"
+#include "levelfile/level_json.h"
 
 #include <string>
 #include <utility>
