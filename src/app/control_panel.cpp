@@ -303,6 +303,7 @@ void ControlPanel::BuildSpecialPanel() {
   BCopyTiles = MakeButton(panel, "BCopyTiles", "Copy Tiles", 168, 56, 150, 24);
   BLoadScreenOutput =
       MakeButton(panel, "BLoadScreenOutput", "Load Screen Output", 168, 82, 150, 24);
+  BReplaceTiles = MakeButton(panel, "BReplaceTiles", "Replace Tiles...", 0, 82, 160, 24);
 }
 
 void ControlPanel::BuildCustomTextsPanel() {

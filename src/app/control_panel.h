@@ -110,6 +110,8 @@ class ControlPanel : public QFrame {
   QPushButton* BSelectTiles = nullptr;
   QPushButton* BCopyTiles = nullptr;
   QPushButton* BLoadScreenOutput = nullptr;
+  // Ctrl+H's "Replace tiles", beside the special tools.
+  QPushButton* BReplaceTiles = nullptr;
 
   // The custom texts panel, in the same place.
   QWidget* CustomTextsPanel = nullptr;

@@ -58,7 +58,7 @@ void TDrawSurface::resizeEvent(QResizeEvent* event) {
 
 void TDrawSurface::mousePressEvent(QMouseEvent* event) {
   const QPoint pixel = PixelOf(event);
-  if (OnMouseDown) OnMouseDown(event->button(), pixel.x(), pixel.y());
+  if (OnMouseDown) OnMouseDown(event->button(), pixel.x(), pixel.y(), event->modifiers());
 }
 
 void TDrawSurface::mouseMoveEvent(QMouseEvent* event) {

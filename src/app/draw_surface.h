@@ -22,7 +22,7 @@ class TDrawSurface : public QWidget {
   // Shows the finished buffer now.
   void Flip();
 
-  std::function<void(Qt::MouseButton, int x, int y)> OnMouseDown;
+  std::function<void(Qt::MouseButton, int x, int y, Qt::KeyboardModifiers)> OnMouseDown;
   std::function<void(int x, int y)> OnMouseMove;
   std::function<void(Qt::MouseButton, int x, int y)> OnMouseUp;
   // The wheel's angle (x sideways, y forwards) and the modifiers held.

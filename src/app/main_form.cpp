@@ -84,6 +84,7 @@ void TMainForm::ConnectControls() {
   ConnectEditing();
   ConnectCamera();
   ConnectFiles();
+  ConnectAreas();
   ConnectCustomTexts();
   Panel1->OnMouseDown = [this] { Panel1MouseDown(); };
   connect(Panel1->BHelp, &QPushButton::clicked, this, [this] { BHelpClick(); });

@@ -22,6 +22,7 @@ class MessageBoxes;
 class QKeyEvent;
 class QTimer;
 class TDrawSurface;
+class ReplaceTilesDialog;
 class TEditPlatform;
 class Map;
 struct EditorSession;
@@ -144,6 +145,16 @@ class TMainForm : public QWidget {
   // Why no recovery copy can be kept, in a box; it waits while a button is
   // held on the map or another box is open.
   void TellRecoveryProblem(const QString& text);
+  // The selection tool (S, Shift+drag, Ctrl+A), its keys and the clipboard;
+  // Ctrl+click picks a cell's value; Ctrl+H replaces a tile everywhere.
+  void ConnectAreas();
+  void EnterAreaTool();
+  bool AreaMouseDown(Qt::MouseButton button, int x, int y, Qt::KeyboardModifiers modifiers);
+  void ShowAreaChange(bool changed);
+  bool CopySelection();
+  void PasteBlock();
+  void TellLeftOut(int count);
+  void ReplaceTilesClick();
   void ShowRecoveryProblem();
   // Puts lines into the memo without counting as an edit.
   void SetCustomTextsMemo(const std::vector<std::string>& lines);
@@ -165,4 +176,5 @@ class TMainForm : public QWidget {
   std::unique_ptr<CustomTextsMemo> Memo;
   TEditPlatform* EditPlatformDialog = nullptr;
   QString WaitingRecoveryProblem;
+  ReplaceTilesDialog* ReplaceDialog = nullptr;
 };

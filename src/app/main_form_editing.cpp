@@ -34,8 +34,9 @@ MouseButton EditingButton(Qt::MouseButton button) {
 }  // namespace
 
 void TMainForm::ConnectEditing() {
-  DXDraw->OnMouseDown = [this](Qt::MouseButton button, int x, int y) {
-    DXDrawMouseDown(button, x, y);
+  DXDraw->OnMouseDown = [this](Qt::MouseButton button, int x, int y,
+                               Qt::KeyboardModifiers modifiers) {
+    if (!AreaMouseDown(button, x, y, modifiers)) DXDrawMouseDown(button, x, y);
   };
   DXDraw->OnMouseMove = [this](int x, int y) { DXDrawMouseMove(x, y); };
   DXDraw->OnMouseUp = [this](Qt::MouseButton button, int x, int y) { DXDrawMouseUp(button, x, y); };
@@ -78,6 +79,7 @@ void TMainForm::DXDrawMouseUp(Qt::MouseButton button, int x, int y) {
 void TMainForm::ShowToolResponse(const ToolResponse& response) {
   const EditResult& result = response.Edit;
   if (response.PickedEntry) Panel1->UDSel->setValue(*response.PickedEntry);
+  if (response.LeftOut && *response.LeftOut > 0) TellLeftOut(*response.LeftOut);
   if (result.ShowObjects) Panel1->CBShowObjects->setChecked(true);
   if (result.ShowPlatforms) Panel1->CBShowPlatforms->setChecked(true);
   if (result.UpdateTileCounters) UpdateTileCounters();

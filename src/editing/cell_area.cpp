@@ -78,10 +78,6 @@ int LeaveOutWhatDoesNotFit(MapCell& cell, CellListCounts& counts) {
 
 }  // namespace
 
-bool operator==(const CellArea& a, const CellArea& b) {
-  return a.X == b.X && a.Y == b.Y && a.Width == b.Width && a.Height == b.Height;
-}
-
 CellArea AreaBetween(CellPosition a, CellPosition b) {
   return {std::min(a.X, b.X), std::min(a.Y, b.Y), std::abs(a.X - b.X) + 1,
           std::abs(a.Y - b.Y) + 1};
@@ -220,4 +216,19 @@ void MoveArea(MapEdit edit, CellArea area, int dx, int dy) {
       edit.Springs().Slots[i] = Shifted(s, dx, dy);
   }
   if (primaryMoves) edit.SetPrimaryChar(primaryX, primaryY);
+}
+
+int ReplaceTiles(MapEdit edit, int layer, uint8_t replace, uint8_t with, CellArea area) {
+  if (replace == with) return 0;
+  const Map& map = edit.Read();
+  const CellArea cells = OnMap(map, area);
+  int changed = 0;
+  for (int x = cells.X; x < cells.X + cells.Width; ++x) {
+    for (int y = cells.Y; y < cells.Y + cells.Height; ++y) {
+      if (map.Cell(x, y).LayerByte(layer) != replace) continue;
+      edit.Cell(x, y).LayerByte(layer) = with;
+      ++changed;
+    }
+  }
+  return changed;
 }

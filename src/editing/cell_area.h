@@ -1,27 +1,12 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 
 #include "view/view_geometry.h"
 
 class Map;
 class MapEdit;
-
-// A rectangle of map cells: columns X .. X + Width - 1, rows Y .. Y + Height - 1.
-struct CellArea {
-  int X = 1;
-  int Y = 1;
-  int Width = 0;
-  int Height = 0;
-
-  bool Empty() const { return Width <= 0 || Height <= 0; }
-  bool Contains(int x, int y) const {
-    return x >= X && x < X + Width && y >= Y && y < Y + Height;
-  }
-  CellArea MovedBy(int dx, int dy) const { return {X + dx, Y + dy, Width, Height}; }
-};
-
-bool operator==(const CellArea& a, const CellArea& b);
 
 // The area between two cells, both included.
 CellArea AreaBetween(CellPosition a, CellPosition b);
@@ -52,3 +37,7 @@ int PlaceBlock(MapEdit edit, const Map& block, int x, int y);
 // inside move along unless they would end off the map, and so does the
 // primary char.
 void MoveArea(MapEdit edit, CellArea area, int dx, int dy);
+
+// Sets the tile layer to `with` in every cell of the area (on the map) that
+// holds `replace` there; returns how many cells changed.
+int ReplaceTiles(MapEdit edit, int layer, uint8_t replace, uint8_t with, CellArea area);

@@ -30,6 +30,7 @@ const char* StepName(Tool tool, MouseButton button) {
     case Tool::ToolSelectPrimaryChar:
       return "Primary char";
     case Tool::ToolSelectBlock:
+    case Tool::ToolSelectArea:
       break;
   }
   return "";
@@ -49,18 +50,20 @@ void Merge(ToolResponse& response, const EditResult& result) {
 
 ToolController::ToolController(MapDocument& document, const ViewGeometry& view,
                                const TileSets& sets)
-    : Document(document), View(view), Sets(sets) {}
+    : Document(document), View(view), Sets(sets), Area(document) {}
 
 ToolResponse ToolController::Press(MouseButton button, int x, int y) {
   // A press happens where the pointer is, also when no movement reported it.
   PointerX = x;
   PointerY = y;
+  if (Editor.ActiveTool == Tool::ToolSelectArea) return AreaPress(button, x, y);
   return MapPress(button, x, y, false);
 }
 
 ToolResponse ToolController::Move(int x, int y, bool showPlatforms) {
   PointerX = x;
   PointerY = y;
+  if (Editor.ActiveTool == Tool::ToolSelectArea) return AreaMove(x, y);
   if (Held == MouseButton::Left || Held == MouseButton::Right) return MapPress(Held, x, y, true);
   ToolResponse response;
   // The line or the paste preview follows the pointer.
@@ -70,6 +73,7 @@ ToolResponse ToolController::Move(int x, int y, bool showPlatforms) {
 }
 
 ToolResponse ToolController::Release(MouseButton button, int x, int y, int selectedPosition) {
+  if (Editor.ActiveTool == Tool::ToolSelectArea) return AreaRelease(button, x, y);
   Held = MouseButton::None;
   SpringRelease(SpringTool);
   ToolResponse response;
@@ -94,6 +98,42 @@ ToolResponse ToolController::Release(MouseButton button, int x, int y, int selec
 void ToolController::PlatformDialogClosed(std::optional<int> switchType, int speed) {
   if (switchType) PlatformPropertiesChosen(Document.Edit(), Placement, *switchType, speed);
   SettleStep();
+}
+
+ToolResponse ToolController::AreaPress(MouseButton button, int x, int y) {
+  ToolResponse response;
+  response.Edit.RedrawView = true;
+  if (button == MouseButton::Right) {
+    Area.CancelPaste();
+  } else if (button == MouseButton::Left) {
+    Held = button;
+    response.LeftOut = Area.Press(PointToCell(View, x, y));
+    response.Edit.UpdateTileCounters = response.LeftOut.has_value();
+  }
+  return response;
+}
+
+ToolResponse ToolController::AreaMove(int x, int y) {
+  ToolResponse response;
+  const CellPosition cell = PointToCell(View, x, y);
+  if (Held == MouseButton::Left) {
+    Area.Drag(cell);
+    response.Edit.RedrawView = true;
+  } else {
+    Area.Hover(cell);
+    response.Edit.RedrawView = Area.Pasting();
+  }
+  return response;
+}
+
+ToolResponse ToolController::AreaRelease(MouseButton button, int x, int y) {
+  ToolResponse response;
+  if (button != MouseButton::Left || Held != MouseButton::Left) return response;
+  Held = MouseButton::None;
+  Area.Release(PointToCell(View, x, y));
+  response.Edit.RedrawView = true;
+  response.Edit.UpdateTileCounters = true;
+  return response;
 }
 
 // The press algorithm; a repeat comes from the pointer's movement.
@@ -151,6 +191,8 @@ EditResult ToolController::ToolPress(MouseButton button, int x, int y) {
     case Tool::ToolPlatforms:
       // Platforms are placed on release.
       return EditResult::Redraw();
+    case Tool::ToolSelectArea:
+      break;
   }
   return {};
 }
@@ -190,6 +232,7 @@ bool ToolController::CellUnderPalette(CellPosition cell) const {
 void ToolController::ChooseMode(int row) {
   if (row < ModeBackground || row > ModeTexts) return;
   EndPlatformPlacement();
+  Area.Reset();
   switch (row) {
     case ModeBackground:
     case ModeMidground:
@@ -215,21 +258,32 @@ void ToolController::ChooseMode(int row) {
 
 void ToolController::SelectPrimaryChar() {
   EndPlatformPlacement();
+  Area.Reset();
   Editor.ActiveTool = Tool::ToolSelectPrimaryChar;
 }
 
 void ToolController::SelectTiles() {
   EndPlatformPlacement();
+  Area.Reset();
   SelectTilesClick(Editor, Cells);
 }
 
 void ToolController::CopyTiles() {
   EndPlatformPlacement();
+  Area.Reset();
   CopyTilesClick(Editor, Cells);
+}
+
+void ToolController::SelectArea() {
+  if (Editor.ActiveTool == Tool::ToolSelectArea) return;
+  EndPlatformPlacement();
+  SettleStep();
+  Editor.ActiveTool = Tool::ToolSelectArea;
 }
 
 void ToolController::Reset() {
   ForgetPlacement();
+  Area.Reset();
   Editor.ActiveTool = Tool::ToolPlaceTile;
   Editor.ActiveLayer = LayerBg;
   Editor.SelectedIndex = 1;
@@ -265,6 +319,21 @@ std::optional<int> ToolController::ChooseSelected(int position) {
       CorrectSelectedIndex(Editor.ActiveTool, position, set ? set->ImageCount() : 0);
   if (selected) Editor.SelectedIndex = *selected;
   return selected;
+}
+
+std::optional<int> ToolController::ValueAt(int x, int y) const {
+  if (Editor.ActiveTool != Tool::ToolPlaceTile && Editor.ActiveTool != Tool::ToolTexts)
+    return std::nullopt;
+  const CellPosition cell = PointToCell(View, x, y);
+  const Map& map = Document.GetMap();
+  if (!map.InUse(cell.X, cell.Y)) return std::nullopt;
+  const int value = map.Cell(cell.X, cell.Y).LayerByte(Editor.ActiveLayer);
+  if (value == 0) return std::nullopt;
+  return value;
+}
+
+CellPosition ToolController::PointerCell() const {
+  return PointToCell(View, PointerX, PointerY);
 }
 
 bool ToolController::PlacementInProgress() const {
@@ -315,6 +384,7 @@ void ToolController::DescribeTo(ViewInputs& inputs) const {
     inputs.Block.Preview = PastePreview(Document.GetMap(), Cells, View, PointerX, PointerY);
   if (Editor.ActiveTool == Tool::ToolSelectBlock || Editor.ActiveTool == Tool::ToolPasteBlock)
     inputs.Block.Outlines = SelectionOutlines(Cells, View);
+  if (Editor.ActiveTool == Tool::ToolSelectArea) Area.DescribeTo(inputs.Area);
   if (Placement == PlatformStage::StartPlaced)
     inputs.Overlay.Placing = PlatformPlacing::ChoosingEnd;
   else if (Placement == PlatformStage::AwaitingSwitch)

@@ -3,6 +3,7 @@
 #include <optional>
 #include <vector>
 
+#include "editing/area_tool.h"
 #include "editing/cell_selection.h"
 #include "editing/edit_result.h"
 #include "editing/mouse_button.h"
@@ -23,6 +24,8 @@ struct ToolResponse {
   std::vector<CellPosition> Refreshed;
   // A press on the palette chose this entry for the "Selected" up-down.
   std::optional<int> PickedEntry;
+  // A paste was dropped; this many items did not fit and were left out.
+  std::optional<int> LeftOut;
 };
 
 // The pointer on the map and the tools it works with: presses, repeats of a
@@ -39,6 +42,8 @@ class ToolController {
   const SpringToolState& SpringState() const { return SpringTool; }
   PlatformStage PlacementStage() const { return Placement; }
   const CellSelection& Selection() const { return Cells; }
+  AreaTool& Areas() { return Area; }
+  const AreaTool& Areas() const { return Area; }
 
   // A press of a button at pixel (x, y); a repeat is the press that the
   // pointer's movement with a button held makes.
@@ -57,6 +62,8 @@ class ToolController {
   void SelectPrimaryChar();
   void SelectTiles();
   void CopyTiles();
+  // The selection tool, from any tool; its selection starts empty.
+  void SelectArea();
   // The tools as at start-up, and after New and Open.
   void Reset();
 
@@ -73,6 +80,13 @@ class ToolController {
   // ignore it. The selection takes the value.
   std::optional<int> ChooseSelected(int position);
 
+  // The value the cell under pixel (x, y) holds in the byte the tool in
+  // force places (tiles, objects, chars, text markers); nothing on an empty
+  // cell, off the map or for the other tools.
+  std::optional<int> ValueAt(int x, int y) const;
+  // The cell under the pointer's last position.
+  CellPosition PointerCell() const;
+
   // True while a spring or platform is being placed.
   bool PlacementInProgress() const;
   // Closes the document's step unless a button is held or a placement goes
@@ -88,6 +102,10 @@ class ToolController {
  private:
   // No placement goes on over a map replaced by undo or redo.
   void ForgetPlacement();
+  // The selection tool's part of a press, a movement and a release.
+  ToolResponse AreaPress(MouseButton button, int x, int y);
+  ToolResponse AreaMove(int x, int y);
+  ToolResponse AreaRelease(MouseButton button, int x, int y);
   // Ends the spring or platform being placed as a right press or a right
   // release would; that is the step. False when none was.
   bool EndPlacement();
@@ -111,6 +129,7 @@ class ToolController {
   const TileSets& Sets;
   EditorState Editor;
   CellSelection Cells;
+  AreaTool Area;
   MouseButton Held = MouseButton::None;
   int PointerX = 0;
   int PointerY = 0;

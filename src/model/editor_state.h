@@ -26,6 +26,8 @@ enum class Tool : int {
   ToolSprings = 10,
   ToolPlatforms = 11,
   ToolTexts = 12,
+  // The selection tool: areas selected, moved, cut, copied and pasted.
+  ToolSelectArea = 20,
 };
 
 // The editing state that is not part of the level.

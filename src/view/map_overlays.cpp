@@ -98,3 +98,68 @@ bool DrawBlockOverlays(QPainter& painter, const Map& map, const ViewInputs& inpu
   }
   return true;
 }
+
+namespace {
+
+// The cells of a block following the pointer, each drawn over the view's
+// background as it would land: empty cells show empty.
+bool DrawFloatingBlock(QPainter& painter, const ViewGeometry& geometry, const AreaOverlay& area,
+                       const CellLayerDrawer& drawLayer) {
+  const Map& block = *area.Floating;
+  const int size = geometry.CellSize;
+  for (int x = 1; x <= block.Width; ++x) {
+    for (int y = 1; y <= block.Height; ++y) {
+      const int mapX = area.FloatingAt.X + x - 1;
+      const int mapY = area.FloatingAt.Y + y - 1;
+      const PixelPosition corner = CellTopLeft(geometry, mapX, mapY);
+      if (corner.X + size <= 0 || corner.Y + size <= 0 || corner.X >= geometry.ViewWidth ||
+          corner.Y >= geometry.ViewHeight)
+        continue;
+      FillBox(painter, corner.X, corner.Y, corner.X + size, corner.Y + size,
+              ViewColours::Background);
+      const MapCell& cell = block.Cell(x, y);
+      for (int layer = LayerBg; layer <= LayerChar; ++layer) {
+        if (cell.LayerByte(layer) == 0) continue;
+        if (!drawLayer(mapX - geometry.CameraX, mapY - geometry.CameraY, layer, cell)) return false;
+      }
+    }
+  }
+  return true;
+}
+
+// A dashed outline that shows on any colour: black dashes over a white line,
+// and, while the area is being chosen, its size in cells above its top-right.
+void DrawAreaOutline(QPainter& painter, const ViewGeometry& geometry, const CellArea& area,
+                     bool showSize) {
+  const PixelPosition topLeft = CellTopLeft(geometry, area.X, area.Y + area.Height - 1);
+  const QRect box(topLeft.X, topLeft.Y, area.Width * geometry.CellSize - 1,
+                  area.Height * geometry.CellSize - 1);
+  painter.save();
+  painter.setBrush(Qt::NoBrush);
+  painter.setPen(QPen(Qt::white, 1, Qt::SolidLine));
+  painter.drawRect(box);
+  painter.setPen(QPen(Qt::black, 1, Qt::DashLine));
+  painter.drawRect(box);
+  if (showSize) {
+    const QString size = QStringLiteral("%1 \u00d7 %2").arg(area.Width).arg(area.Height);
+    const QFontMetrics metrics = painter.fontMetrics();
+    QRect label = metrics.boundingRect(size).adjusted(-3, -1, 3, 1);
+    label.moveBottomRight(QPoint(box.right(), box.top() - 2));
+    if (label.top() < 0) label.moveTop(box.top() + 2);
+    painter.fillRect(label, QColor(0, 0, 0, 200));
+    painter.setPen(Qt::white);
+    painter.drawText(label, Qt::AlignCenter, size);
+  }
+  painter.restore();
+}
+
+}  // namespace
+
+bool DrawAreaOverlay(QPainter& painter, const ViewGeometry& geometry, const ViewInputs& inputs,
+                     const CellLayerDrawer& drawLayer) {
+  if (inputs.ActiveTool != Tool::ToolSelectArea) return true;
+  const AreaOverlay& area = inputs.Area;
+  if (area.Floating && !DrawFloatingBlock(painter, geometry, area, drawLayer)) return false;
+  if (area.Outline) DrawAreaOutline(painter, geometry, *area.Outline, area.ShowSize);
+  return true;
+}

@@ -34,3 +34,9 @@ using CellLayerDrawer = std::function<bool(int c, int r, int layer, const MapCel
 // red outlines. Otherwise nothing. False when a previewed value has no entry.
 bool DrawBlockOverlays(QPainter& painter, const Map& map, const ViewInputs& inputs,
                        const CellLayerDrawer& drawLayer);
+
+// While the selection tool is the tool: the block following the pointer
+// (every cell as it would land) and the dashed outline of the selection
+// with, while it is dragged, its size. False when a value has no entry.
+bool DrawAreaOverlay(QPainter& painter, const ViewGeometry& geometry, const ViewInputs& inputs,
+                     const CellLayerDrawer& drawLayer);

@@ -221,6 +221,7 @@ bool MapView::RedrawView(QImage& buffer, const Map& map, const ViewInputs& input
     DrawSpringInProgress(painter, map, geometry, inputs.Overlay);
   if (show.Platforms && !DrawPlatforms(painter, Tiles, Sets, map, geometry, inputs.Overlay))
     return false;
+  if (!DrawAreaOverlay(painter, geometry, inputs, drawLayer)) return false;
 
   if (inputs.ActiveTool == Tool::ToolPlaceTile || inputs.ActiveTool == Tool::ToolPlatforms) {
     const TileSet* set = PaletteTileSet(Sets, inputs.ActiveTool, inputs.ActiveLayer);

@@ -59,6 +59,7 @@ std::optional<int> CorrectSelectedIndex(Tool tool, int position, int imageCount)
     case Tool::ToolSelectBlock:
     case Tool::ToolPasteBlock:
     case Tool::ToolSelectPrimaryChar:
+    case Tool::ToolSelectArea:
       break;
   }
   return std::nullopt;

@@ -13,6 +13,10 @@ bool operator==(const CellPosition& a, const CellPosition& b) {
   return a.X == b.X && a.Y == b.Y;
 }
 
+bool operator==(const CellArea& a, const CellArea& b) {
+  return a.X == b.X && a.Y == b.Y && a.Width == b.Width && a.Height == b.Height;
+}
+
 CellPosition PointToCell(const ViewGeometry& geometry, int x, int y) {
   assert(geometry.CellSize >= 1);
   // Integer division in C++ truncates toward zero, as the conversion needs.

@@ -34,6 +34,22 @@ struct CellPosition {
 
 bool operator==(const CellPosition& a, const CellPosition& b);
 
+// A rectangle of map cells: columns X .. X + Width - 1, rows Y .. Y + Height - 1.
+struct CellArea {
+  int X = 1;
+  int Y = 1;
+  int Width = 0;
+  int Height = 0;
+
+  bool Empty() const { return Width <= 0 || Height <= 0; }
+  bool Contains(int x, int y) const {
+    return x >= X && x < X + Width && y >= Y && y < Y + Height;
+  }
+  CellArea MovedBy(int dx, int dy) const { return {X + dx, Y + dy, Width, Height}; }
+};
+
+bool operator==(const CellArea& a, const CellArea& b);
+
 // A pixel of the drawing surface, counted from its top-left corner; it may
 // lie outside the surface.
 struct PixelPosition {

@@ -1,11 +1,14 @@
 #pragma once
 
 #include <QPoint>
+#include <optional>
 
 #include "model/editor_state.h"
 #include "model/spring.h"
 #include "view/block_overlay.h"
 #include "view/view_geometry.h"
+
+class Map;
 
 // How the last platform of the list is drawn while it is being placed: its
 // end follows the pointer while the end is chosen, and a switch line runs
@@ -26,6 +29,17 @@ struct EditOverlay {
   PlatformPlacing Placing = PlatformPlacing::None;
 };
 
+// The selection tool's part of a frame: the outline of the selected area,
+// a block following the pointer (a move or a paste going on) with the map
+// cell its cell (1, 1) would land on, and, while a drag chooses the area,
+// its size beside it.
+struct AreaOverlay {
+  std::optional<CellArea> Outline;
+  const Map* Floating = nullptr;
+  CellPosition FloatingAt;
+  bool ShowSize = false;
+};
+
 // Everything a frame is drawn from besides the map.
 struct ViewInputs {
   ViewGeometry Geometry;
@@ -35,4 +49,5 @@ struct ViewInputs {
   int SelectedPosition = 1;  // the position of the "Selected" up-down, framed in the palette
   EditOverlay Overlay;       // the spring being drawn and the platform being placed
   BlockOverlay Block;        // the paste preview and selection outlines of the block tools
+  AreaOverlay Area;          // the selection tool's outline and floating block
 };

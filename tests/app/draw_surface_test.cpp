@@ -61,7 +61,9 @@ TEST(DrawSurface, MouseEventsArePassedOnInSurfacePixels) {
   Press down;
   Press up;
   std::vector<QPoint> moves;
-  surface.OnMouseDown = [&](Qt::MouseButton button, int x, int y) { down = {button, x, y}; };
+  surface.OnMouseDown = [&](Qt::MouseButton button, int x, int y, Qt::KeyboardModifiers) {
+    down = {button, x, y};
+  };
   surface.OnMouseUp = [&](Qt::MouseButton button, int x, int y) { up = {button, x, y}; };
   surface.OnMouseMove = [&](int x, int y) { moves.emplace_back(x, y); };
 
