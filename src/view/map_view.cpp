@@ -222,6 +222,17 @@ bool MapView::RedrawView(QImage& buffer, const Map& map, const ViewInputs& input
   if (show.Platforms && !DrawPlatforms(painter, Tiles, Sets, map, geometry, inputs.Overlay))
     return false;
   if (!DrawAreaOverlay(painter, geometry, inputs, drawLayer)) return false;
+  if (inputs.ActiveTool == Tool::ToolSelectArea && inputs.Area.Floating) {
+    // The block's springs and platforms where they would land: its cell
+    // (1, 1) is drawn at the map cell FloatingAt.
+    ViewGeometry floating = geometry;
+    floating.CameraX -= inputs.Area.FloatingAt.X - 1;
+    floating.CameraY -= inputs.Area.FloatingAt.Y - 1;
+    DrawSprings(painter, *inputs.Area.Floating, floating);
+    if (show.Platforms &&
+        !DrawPlatforms(painter, Tiles, Sets, *inputs.Area.Floating, floating, EditOverlay{}))
+      return false;
+  }
 
   if (inputs.ActiveTool == Tool::ToolPlaceTile || inputs.ActiveTool == Tool::ToolPlatforms) {
     const TileSet* set = PaletteTileSet(Sets, inputs.ActiveTool, inputs.ActiveLayer);

@@ -111,3 +111,30 @@ TEST_F(MapOverlaysTest, PlatformsFollowTheirOwnSwitchOnly) {
   EXPECT_EQ(Count(Buffer.rect(), SampleColours::Platform), 0);
   EXPECT_EQ(Count(Buffer.rect(), Fuchsia), 0);
 }
+
+// The selection tool's block following the pointer: its springs land where
+// its cell (1, 1) would, and the dashed outline shows on any colour.
+TEST_F(MapOverlaysTest, AFloatingBlockIsDrawnWhereItWouldLandInsideItsOutline) {
+  Map block;
+  NewMap(block);
+  block.Width = 5;
+  block.Height = 3;
+  Spring& spring = block.Springs[block.SpringCount++];
+  spring.Kind = 3;
+  spring.PointCount = 2;
+  spring.Points[0] = {1, 1, TopLeft};
+  spring.Points[1] = {5, 1, TopLeft};
+  Inputs.ActiveTool = Tool::ToolSelectArea;
+  Inputs.Area.Floating = &block;
+  Inputs.Area.FloatingAt = {10, 10};
+  Inputs.Area.Outline = CellArea{10, 10, 5, 3};
+  ASSERT_TRUE(Redraw());
+  // Row 10 lies at y = 569 - 160 = 409; column 10 starts at x = 144.
+  EXPECT_EQ(Count(QRect(144, 409, 64, 1), QColor(0, 255, 0)), 64);
+  // The outline's top edge, row 12's top at y = 569 - 192 = 377: white and
+  // black dashes, 80 pixels in all.
+  const QRect top(144, 377, 80, 1);
+  EXPECT_EQ(Count(top, Qt::white) + Count(top, Qt::black), 80);
+  EXPECT_GT(Count(top, Qt::black), 20);
+  EXPECT_GT(Count(top, Qt::white), 20);
+}
