@@ -1,6 +1,8 @@
 #include "levelfile/file_limits.h"
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "model/map.h"
 
@@ -24,30 +26,36 @@ std::string OutsideMap(const Map& map, const std::string& item, const std::strin
          ", rows 1.." + std::to_string(map.Height) + ").";
 }
 
-std::string ItemsOutsideMap(const Map& map) {
+void AddItemsOutsideMap(const Map& map, std::vector<MapProblem>& problems) {
+  const auto add = [&](const std::string& item, const std::string& part, int x, int y) {
+    std::string message = OutsideMap(map, item, part, x, y);
+    if (message.empty()) return false;
+    problems.push_back({std::move(message), TileCell{x, y}});
+    return true;
+  };
   for (int i = 0; i < map.PlatformCount; ++i) {
     const Platform& p = map.Platforms[i];
     const std::string name = "platform " + std::to_string(i + 1);
-    std::string message = OutsideMap(map, name, "start", p.StartX, p.StartY);
-    if (message.empty()) message = OutsideMap(map, name, "end", p.EndX, p.EndY);
-    if (message.empty() && HasSwitch(p.SwitchType))
-      message = OutsideMap(map, name, "switch", p.SwitchX, p.SwitchY);
-    if (!message.empty()) return message;
+    if (!add(name, "start", p.StartX, p.StartY) && !add(name, "end", p.EndX, p.EndY) &&
+        HasSwitch(p.SwitchType))
+      add(name, "switch", p.SwitchX, p.SwitchY);
   }
   for (int i = 0; i < map.SpringCount; ++i) {
     const Spring& spring = map.Springs[i];
     for (int k = 0; k < spring.PointCount; ++k) {
-      std::string message = OutsideMap(map, "spring " + std::to_string(i + 1), "point",
-                                       spring.Points[k].X, spring.Points[k].Y);
-      if (!message.empty()) return message;
+      if (add("spring " + std::to_string(i + 1), "point", spring.Points[k].X, spring.Points[k].Y))
+        break;
     }
   }
-  return {};
 }
 
 }  // namespace
 
-std::string FileLimitsMessage(const Map& map) {
+std::vector<MapProblem> FileLimitProblems(const Map& map) {
+  std::vector<MapProblem> problems;
+  const auto over = [&problems](const std::string& what, int count) {
+    if (count > MaxFileListCount) problems.push_back({OverLimit(what, count, MaxFileListCount), {}});
+  };
   int leadChars = 0;
   int otherChars = 0;
   int objects = 0;
@@ -64,29 +72,38 @@ std::string FileLimitsMessage(const Map& map) {
       if (cell.TextId != 0) ++textMarkers;
     }
   }
-  if (leadChars > MaxFileListCount)
-    return OverLimit("chars of kinds 1 and 5", leadChars, MaxFileListCount);
-  if (otherChars > MaxFileListCount)
-    return OverLimit("chars of other kinds", otherChars, MaxFileListCount);
-  if (objects > MaxFileListCount) return OverLimit("objects", objects, MaxFileListCount);
-  if (map.PlatformCount > MaxFileListCount)
-    return OverLimit("platforms", map.PlatformCount, MaxFileListCount);
-  if (map.SpringCount > MaxFileListCount)
-    return OverLimit("springs", map.SpringCount, MaxFileListCount);
+  over("chars of kinds 1 and 5", leadChars);
+  over("chars of other kinds", otherChars);
+  over("objects", objects);
+  over("platforms", map.PlatformCount);
+  over("springs", map.SpringCount);
   for (int i = 0; i < map.SpringCount; ++i) {
     const Spring& spring = map.Springs[i];
     const std::string name = "spring " + std::to_string(i + 1);
-    if (spring.PointCount > MaxFileSpringPoints)
-      return OverLimit("points in one spring (" + name + ")", spring.PointCount,
-                       MaxFileSpringPoints);
-    if (spring.PointCount < 1) return "The level file cannot hold " + name + ": it has no points.";
-    if (spring.Kind < 1 || spring.Kind > MaxFileSpringKind)
-      return "The level file cannot hold " + name + ": its kind " + std::to_string(spring.Kind) +
-             " is outside 1.." + std::to_string(MaxFileSpringKind) + ".";
+    const std::optional<TileCell> at =
+        spring.PointCount >= 1 ? std::optional<TileCell>(TileCell{spring.First().X,
+                                                                  spring.First().Y})
+                               : std::nullopt;
+    if (spring.PointCount > MaxFileSpringPoints) {
+      problems.push_back({OverLimit("points in one spring (" + name + ")", spring.PointCount,
+                                    MaxFileSpringPoints),
+                          at});
+    } else if (spring.PointCount < 1) {
+      problems.push_back({"The level file cannot hold " + name + ": it has no points.", at});
+    } else if (spring.Kind < 1 || spring.Kind > MaxFileSpringKind) {
+      problems.push_back({"The level file cannot hold " + name + ": its kind " +
+                              std::to_string(spring.Kind) + " is outside 1.." +
+                              std::to_string(MaxFileSpringKind) + ".",
+                          at});
+    }
   }
-  if (textMarkers > MaxFileListCount)
-    return OverLimit("text markers", textMarkers, MaxFileListCount);
-  if (map.CustomTextLineCount() > MaxFileListCount)
-    return OverLimit("custom text lines", map.CustomTextLineCount(), MaxFileListCount);
-  return ItemsOutsideMap(map);
+  over("text markers", textMarkers);
+  over("custom text lines", map.CustomTextLineCount());
+  AddItemsOutsideMap(map, problems);
+  return problems;
+}
+
+std::string FileLimitsMessage(const Map& map) {
+  const std::vector<MapProblem> problems = FileLimitProblems(map);
+  return problems.empty() ? std::string() : problems.front().Text;
 }

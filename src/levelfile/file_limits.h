@@ -1,6 +1,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include "levelfile/map_problem.h"
 
 class Map;
 
@@ -9,3 +12,8 @@ class Map;
 // of more than 255 lines, or a platform start, end or switch or a spring
 // point outside the map. Empty when the file can hold it.
 std::string FileLimitsMessage(const Map& map);
+
+// Every such reason, in the order they are checked (a spring's first one
+// only, an item's first point off the map only), with the item's cell where
+// it has one.
+std::vector<MapProblem> FileLimitProblems(const Map& map);

@@ -26,6 +26,11 @@ constexpr uint8_t SwitchHeadroomTileB = 10;
 // An object anchored this many cells left of or below a cell can still cover it.
 constexpr int AnchorSearchReach = MaxObjectExtent - 1;
 
+std::string RemovedTilesMessage(size_t count) {
+  return "A save removes " + std::to_string(count) + " background tile" + (count == 1 ? "" : "s") +
+         " (47..51) that the game cannot show.";
+}
+
 ValidationResult Fail(std::string message) {
   ValidationResult result;
   result.Passed = false;
@@ -40,16 +45,18 @@ std::string Position(int x, int y) {
 
 struct CellScan {
   std::vector<TileCell> Removed;
-  bool Lava = false;
+  std::optional<TileCell> Lava;  // the first lava cell
   bool EndTile = false;
   bool Zubo = false;
-  std::string Failure;  // empty when every cell passed
+  // The text markers without a line; empty when every cell passed.
+  std::vector<MapProblem> Failures;
 };
 
 // Visits the cells in use column by column, noting the unwanted background
-// tiles and what the later checks need. Stops at the first cell whose text
-// marker has no line; the cells after it are left untouched.
-CellScan ScanCells(const Map& map, bool customTextsEnabled) {
+// tiles and what the later checks need. A save stops at the first cell
+// whose text marker has no line, and leaves the cells after it untouched;
+// `all` goes on to every cell.
+CellScan ScanCells(const Map& map, bool customTextsEnabled, bool all) {
   CellScan scan;
   const int lineCount = map.CustomTextLineCount();
   for (int x = 1; x <= map.Width; ++x) {
@@ -57,14 +64,17 @@ CellScan ScanCells(const Map& map, bool customTextsEnabled) {
       const MapCell& cell = map.Cell(x, y);
       if (cell.BgTile >= FirstRemovedBgTile && cell.BgTile <= LastRemovedBgTile)
         scan.Removed.push_back(TileCell{x, y});
-      if (cell.FgTile >= FirstLavaFgTile && cell.FgTile <= LastLavaFgTile) scan.Lava = true;
+      if (cell.FgTile >= FirstLavaFgTile && cell.FgTile <= LastLavaFgTile && !scan.Lava)
+        scan.Lava = TileCell{x, y};
       if (cell.MgTile == EndMgTile) scan.EndTile = true;
       if (cell.CharKind == ZuboCharKind) scan.Zubo = true;
       if (customTextsEnabled && cell.TextId > lineCount) {
-        scan.Failure = std::string(MessageTexts::CustomTextFirst) + "[" + std::to_string(x) + "," +
-                       std::to_string(y) + "]" + MessageTexts::CustomTextSecond +
-                       std::to_string(lineCount);
-        return scan;
+        scan.Failures.push_back(
+            {std::string(MessageTexts::CustomTextFirst) + "[" + std::to_string(x) + "," +
+                 std::to_string(y) + "]" + MessageTexts::CustomTextSecond +
+                 std::to_string(lineCount),
+             TileCell{x, y}});
+        if (!all) return scan;
       }
     }
   }
@@ -82,14 +92,14 @@ bool SwitchIsCorrect(const Map& map, const Platform& platform) {
   return above == 0 || above == SwitchHeadroomTileA || above == SwitchHeadroomTileB;
 }
 
-std::string CheckPlatformSwitches(const Map& map) {
+void CheckPlatformSwitches(const Map& map, std::vector<MapProblem>& problems) {
   for (int i = 0; i < map.PlatformCount; ++i) {
     const Platform& platform = map.Platforms[i];
     if (!HasSwitch(platform.SwitchType) || SwitchIsCorrect(map, platform)) continue;
-    return std::string(MessageTexts::IncorrectSwitch) + " " +
-           Position(platform.SwitchX, platform.SwitchY) + "!";
+    problems.push_back({std::string(MessageTexts::IncorrectSwitch) + " " +
+                            Position(platform.SwitchX, platform.SwitchY) + "!",
+                        TileCell{platform.SwitchX, platform.SwitchY}});
   }
-  return {};
 }
 
 // The cells that meet at a spring point, columns Left..Right, rows Bottom..Top.
@@ -156,54 +166,75 @@ EndCheck CheckSpringEnd(const Map& map, const SpringPoint& end) {
 }
 
 // Every spring must touch an object with at least one of its ends. A spring
-// without points has no ends and is reported by its first stored point.
-std::string CheckSprings(const Map& map) {
+// without points has no ends and is reported by its first stored point. One
+// problem per spring: its first.
+void CheckSprings(const Map& map, std::vector<MapProblem>& problems) {
   for (int i = 0; i < map.SpringCount; ++i) {
     const Spring& spring = map.Springs[i];
     const bool hasPoints = spring.PointCount >= 1;
     const SpringPoint& first = spring.First();
     const SpringPoint& last = hasPoints ? spring.Last() : spring.First();
     bool attached = false;
+    std::optional<MapProblem> inObject;
     if (hasPoints) {
       for (const SpringPoint* end : {&first, &last}) {
         const EndCheck check = CheckSpringEnd(map, *end);
-        if (!check.Failure.empty()) return check.Failure;
+        if (!check.Failure.empty()) {
+          inObject = MapProblem{check.Failure, TileCell{end->X, end->Y}};
+          break;
+        }
         attached = attached || check.Attached;
       }
     }
-    if (attached) continue;
-    return std::string(MessageTexts::SpringFirst) + " (" + std::to_string(first.X) + ", " +
-           std::to_string(first.Y) + ")->(" + std::to_string(last.X) + ", " +
-           std::to_string(last.Y) + ") " + MessageTexts::SpringNotAttached;
+    if (inObject) {
+      problems.push_back(*inObject);
+    } else if (!attached) {
+      problems.push_back({std::string(MessageTexts::SpringFirst) + " (" +
+                              std::to_string(first.X) + ", " + std::to_string(first.Y) +
+                              ")->(" + std::to_string(last.X) + ", " + std::to_string(last.Y) +
+                              ") " + MessageTexts::SpringNotAttached,
+                          TileCell{first.X, first.Y}});
+    }
   }
-  return {};
 }
 
-ValidationResult Verdict(const Map& map, const CellScan& scan) {
-  if (!scan.Failure.empty()) return Fail(scan.Failure);
-  if (!scan.Zubo) return Fail(MessageTexts::NoZubo);
-  if (!scan.EndTile) return Fail(MessageTexts::NoEndTile);
-  std::string failure = CheckPlatformSwitches(map);
-  if (!failure.empty()) return Fail(failure);
-  failure = CheckSprings(map);
-  if (!failure.empty()) return Fail(failure);
-  // A map the level file cannot hold is refused before any warning is given.
-  failure = FileLimitsMessage(map);
-  if (!failure.empty()) return Fail(failure);
-
-  ValidationResult result;
-  result.Passed = true;
-  if (scan.Lava) result.Messages.push_back(MessageTexts::LavaWarning);
-  return result;
+// The failures in the order a save meets them: text markers, Zubo, the end
+// tile, switches, springs, and what the level file cannot hold.
+std::vector<MapProblem> Failures(const Map& map, CellScan& scan) {
+  std::vector<MapProblem> failures = std::move(scan.Failures);
+  if (!scan.Zubo) failures.push_back({MessageTexts::NoZubo, std::nullopt});
+  if (!scan.EndTile) failures.push_back({MessageTexts::NoEndTile, std::nullopt});
+  CheckPlatformSwitches(map, failures);
+  CheckSprings(map, failures);
+  return failures;
 }
 
 }  // namespace
 
 ValidationResult CheckMap(const Map& map, bool customTextsEnabled) {
-  CellScan scan = ScanCells(map, customTextsEnabled);
-  ValidationResult result = Verdict(map, scan);
-  result.RemovedBgTiles = std::move(scan.Removed);
+  CellScan scan = ScanCells(map, customTextsEnabled, false);
+  std::vector<TileCell> removed = std::move(scan.Removed);
+  const bool lava = scan.Lava.has_value();
+  std::vector<MapProblem> failures = Failures(map, scan);
+  // A map the level file cannot hold is refused before any warning is given.
+  if (failures.empty()) failures = FileLimitProblems(map);
+  ValidationResult result =
+      failures.empty() ? ValidationResult{true, {}, {}} : Fail(failures.front().Text);
+  if (result.Passed && lava) result.Messages.push_back(MessageTexts::LavaWarning);
+  result.RemovedBgTiles = std::move(removed);
   return result;
+}
+
+std::vector<MapProblem> FindProblems(const Map& map, bool customTextsEnabled) {
+  CellScan scan = ScanCells(map, customTextsEnabled, true);
+  const std::vector<TileCell> removed = std::move(scan.Removed);
+  const std::optional<TileCell> lava = scan.Lava;
+  std::vector<MapProblem> problems = Failures(map, scan);
+  if (lava) problems.push_back({MessageTexts::LavaWarning, lava});
+  if (!removed.empty())
+    problems.push_back({RemovedTilesMessage(removed.size()), removed.front()});
+  for (MapProblem& problem : FileLimitProblems(map)) problems.push_back(std::move(problem));
+  return problems;
 }
 
 ValidationResult ValidateMap(Map& map, bool customTextsEnabled) {

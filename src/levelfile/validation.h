@@ -5,11 +5,7 @@
 
 class Map;
 
-// A cell of the map, column and row from 1.
-struct TileCell {
-  int X = 0;
-  int Y = 0;
-};
+#include "levelfile/map_problem.h"
 
 struct ValidationResult {
   bool Passed = false;
@@ -25,6 +21,15 @@ struct ValidationResult {
 // without changing it. With customTextsEnabled every TextId is checked
 // against the custom text lines.
 ValidationResult CheckMap(const Map& map, bool customTextsEnabled);
+
+// Every problem the check before a write would find, not only the first,
+// without changing the map: each text marker without a line, a missing
+// Zubo, a missing end tile, each incorrect switch, each spring in an
+// object's middle or attached to nothing (its first problem), the lava
+// warning, the background tiles a save removes (one entry with their
+// count), and every reason the level file cannot hold the map. Empty when a
+// save would pass without a word.
+std::vector<MapProblem> FindProblems(const Map& map, bool customTextsEnabled);
 
 // The check, and the removal of the background tiles it found.
 ValidationResult ValidateMap(Map& map, bool customTextsEnabled);

@@ -10,6 +10,7 @@
 #include "levelfile/file_limits.h"
 #include "levelfile/validation_maps.h"
 #include "model/map.h"
+#include "model/message_texts.h"
 
 namespace {
 
@@ -538,3 +539,55 @@ TEST(ValidateMapTest, FileLimitsComeAfterSpringsAndBeforeLava) {
 }
 
 }  // namespace
+
+// Every problem at once, in the order a save meets them, each with its cell,
+// and the map as it was.
+TEST(FindProblems, ListsEveryFaultInSaveOrderWithoutChangingTheMap) {
+  using namespace validation_maps;
+  auto map = std::make_unique<Map>();
+  map->Width = 20;
+  map->Height = 20;
+  map->Cell(4, 4).TextId = 2;  // no custom text lines
+  map->Cell(6, 7).TextId = 1;
+  AddPlatform(*map, TurnForever, 9, 9);   // no midground under the switch
+  AddPlatform(*map, TurnForever, 10, 1);  // one more
+  AddSpring(*map, {Point(12, 12, Center), Point(14, 12, Center)});
+  map->Cell(15, 15).FgTile = 38;   // lava
+  map->Cell(16, 16).BgTile = 47;   // removed by a save once the markers pass
+  map->Cell(17, 2).BgTile = 51;
+  AddSpring(*map, {Point(3, 30, Center), Point(3, 5, Center)}).Kind = 2;
+  const auto before = std::make_unique<Map>(*map);
+
+  const std::vector<MapProblem> problems = FindProblems(*map, true);
+  const struct {
+    std::string Text;
+    std::optional<TileCell> Cell;
+  } expected[] = {
+      {"Custom text at [4,4] is out of bounds. Maximum value is 0", TileCell{4, 4}},
+      {"Custom text at [6,7] is out of bounds. Maximum value is 0", TileCell{6, 7}},
+      {MessageTexts::NoZubo, std::nullopt},
+      {MessageTexts::NoEndTile, std::nullopt},
+      {"Incorrect platform switch at [9, 9]!", TileCell{9, 9}},
+      {"Incorrect platform switch at [10, 1]!", TileCell{10, 1}},
+      {"Spring (12, 12)->(14, 12) is not attached to any object!", TileCell{12, 12}},
+      {"Spring (3, 30)->(3, 5) is not attached to any object!", TileCell{3, 30}},
+      {MessageTexts::LavaWarning, TileCell{15, 15}},
+      {"A save removes 2 background tiles (47..51) that the game cannot show.", TileCell{16, 16}},
+      {"The level file cannot hold spring 2: its point (3, 30) lies outside the map (columns "
+       "1..20, rows 1..20).",
+       TileCell{3, 30}},
+  };
+  ASSERT_EQ(problems.size(), std::size(expected));
+  for (size_t i = 0; i < problems.size(); ++i) {
+    EXPECT_EQ(problems[i].Text, expected[i].Text) << i;
+    EXPECT_EQ(problems[i].Cell.has_value(), expected[i].Cell.has_value()) << i;
+    if (problems[i].Cell && expected[i].Cell) {
+      EXPECT_EQ(problems[i].Cell->X, expected[i].Cell->X) << i;
+      EXPECT_EQ(problems[i].Cell->Y, expected[i].Cell->Y) << i;
+    }
+  }
+  EXPECT_TRUE(map->Cells == before->Cells);
+  // A save meets the first only, and removes nothing beyond it.
+  EXPECT_EQ(CheckMap(*map, true).Messages, std::vector<std::string>{expected[0].Text});
+  EXPECT_TRUE(FindProblems(*PlayableMap(), true).empty());
+}
