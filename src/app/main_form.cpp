@@ -85,6 +85,7 @@ void TMainForm::ConnectControls() {
   ConnectCamera();
   ConnectFiles();
   ConnectAreas();
+  ConnectProblems();
   ConnectCustomTexts();
   Panel1->OnMouseDown = [this] { Panel1MouseDown(); };
   connect(Panel1->BHelp, &QPushButton::clicked, this, [this] { BHelpClick(); });
@@ -171,6 +172,7 @@ void TMainForm::FormResize() {
                       clientWidth, ControlPanel::PanelHeight);
   Session.View.ViewWidth = DXDraw->width();
   Session.View.ViewHeight = DXDraw->height();
+  PlaceProblems();
 }
 
 // The surface's new buffer is drawn at once, so no frame shows it empty.
@@ -189,6 +191,7 @@ void TMainForm::showEvent(QShowEvent* event) {
 // The periodic redraw keeps the view showing the current map; a frame that
 // would be the one already shown is not drawn again.
 void TMainForm::TimerTimer() {
+  RefreshProblems();
   if (Presenter && !Presenter->RedrawIfChanged(Session.Document.GetMap(), CurrentViewInputs()))
     RecoverCorruptedMap();
 }
@@ -199,6 +202,8 @@ ViewInputs TMainForm::CurrentViewInputs() const {
   inputs.Show = Panel1->Shows();
   inputs.SelectedPosition = Panel1->SelectedPosition();
   Session.Tools.DescribeTo(inputs);
+  inputs.MarkedCell = MarkedCell;
+  inputs.PointerCell = PointerCell;
   return inputs;
 }
 

@@ -3,7 +3,9 @@
 #include <QPoint>
 #include <QString>
 #include <QWidget>
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,7 +24,11 @@ class MessageBoxes;
 class QKeyEvent;
 class QTimer;
 class TDrawSurface;
+class ProblemsList;
+class QLabel;
+class QToolButton;
 class ReplaceTilesDialog;
+struct MapProblem;
 class TEditPlatform;
 class Map;
 struct EditorSession;
@@ -155,6 +161,13 @@ class TMainForm : public QWidget {
   void PasteBlock();
   void TellLeftOut(int count);
   void ReplaceTilesClick();
+  // The problems list (F8 or the count), the count, the pointer's cell.
+  void ConnectProblems();
+  void PlaceProblems();
+  void ToggleProblems();
+  void RefreshProblems(bool force = false);
+  void ProblemChosen(const MapProblem& problem);
+  void ShowPointerCell(int x, int y);
   void ShowRecoveryProblem();
   // Puts lines into the memo without counting as an edit.
   void SetCustomTextsMemo(const std::vector<std::string>& lines);
@@ -177,4 +190,12 @@ class TMainForm : public QWidget {
   TEditPlatform* EditPlatformDialog = nullptr;
   QString WaitingRecoveryProblem;
   ReplaceTilesDialog* ReplaceDialog = nullptr;
+  ProblemsList* ProblemsView = nullptr;
+  QToolButton* BProblems = nullptr;
+  QLabel* LPointerCell = nullptr;
+  uint64_t ProblemsRevision = UINT64_MAX;
+  bool ProblemsCustomTexts = false;
+  std::optional<CellPosition> MarkedCell;
+  uint64_t MarkedRevision = 0;
+  std::optional<CellPosition> PointerCell;
 };

@@ -64,10 +64,12 @@ void TMainForm::ConnectEditing() {
 // MapPress for a press the user makes: the window takes the focus first.
 void TMainForm::DXDrawMouseDown(Qt::MouseButton button, int x, int y) {
   FocusWindow();
+  MarkedCell.reset();
   ShowToolResponse(Session.Tools.Press(EditingButton(button), x, y));
 }
 
 void TMainForm::DXDrawMouseMove(int x, int y) {
+  ShowPointerCell(x, y);
   ShowToolResponse(Session.Tools.Move(x, y, Panel1->CBShowPlatforms->isChecked()));
 }
 

@@ -66,3 +66,11 @@ void ScrollCamera(ViewGeometry& geometry, int columns, int rows) {
   geometry.CameraY =
       ClampedMove(geometry.CameraY, rows, CameraBound(geometry.ViewHeight, geometry.CellSize));
 }
+
+void CentreOnCell(ViewGeometry& geometry, int x, int y) {
+  const int cellSize = std::max(1, geometry.CellSize);
+  const int columns = geometry.ViewWidth / cellSize;
+  const int rows = geometry.ViewHeight / cellSize;
+  geometry.CameraX = std::clamp(x - 1 - columns / 2, 0, CameraBound(geometry.ViewWidth, cellSize));
+  geometry.CameraY = std::clamp(y - 1 - rows / 2, 0, CameraBound(geometry.ViewHeight, cellSize));
+}

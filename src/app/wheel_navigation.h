@@ -60,3 +60,8 @@ void KeepCellUnderPointer(ViewGeometry& geometry, int newCellSize, int x, int y)
 // once the last fully visible column or row has reached 255. A camera that a
 // zoom has left beyond that bound does not move further out.
 void ScrollCamera(ViewGeometry& geometry, int columns, int rows);
+
+// The camera that makes cell (x, y) the middle cell of the view (column
+// CameraX + view columns div 2 + 1, the row likewise), kept within the
+// bounds the arrow keys keep.
+void CentreOnCell(ViewGeometry& geometry, int x, int y);

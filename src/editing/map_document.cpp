@@ -29,31 +29,37 @@ bool MapDocument::EndStep() {
 
 bool MapDocument::Undo() {
   if (!Steps->Undo(*Edited)) return false;
+  ++Changes;
   Edited->Saved = Steps->AtSavedState(*Edited);
   return true;
 }
 
 bool MapDocument::Redo() {
   if (!Steps->Redo(*Edited)) return false;
+  ++Changes;
   Edited->Saved = Steps->AtSavedState(*Edited);
   return true;
 }
 
 void MapDocument::TypeSize(int width, int height) {
+  ++Changes;
   Steps->TypeSize(*Edited, width, height);
 }
 
 void MapDocument::SetCustomTexts(std::vector<std::string> lines) {
+  ++Changes;
   Steps->NoteChange(*Edited);
   Edited->CustomTexts = std::move(lines);
 }
 
 void MapDocument::New() {
+  ++Changes;
   NewMap(*Edited);
   Steps->Clear();
 }
 
 void MapDocument::Replace(const Map& map) {
+  ++Changes;
   *Edited = map;
   Steps->Clear();
 }

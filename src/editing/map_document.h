@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -36,7 +37,14 @@ class MapDocument {
   // Closes the open step; true when it changed the map and was kept.
   bool EndStep();
   // Edits recorded in the open step, or in a new one.
-  MapEdit Edit() { return MapEdit(*Edited, *Steps); }
+  MapEdit Edit() {
+    ++Changes;
+    return MapEdit(*Edited, *Steps);
+  }
+  // Grows with every way the map may have changed since (an edit handed
+  // out, undo, redo, a load): what is worked out from the map is worked out
+  // again only when it differs.
+  uint64_t Revision() const { return Changes; }
 
   bool Undo();
   bool Redo();
@@ -73,4 +81,5 @@ class MapDocument {
   std::unique_ptr<Map> Edited;
   std::unique_ptr<MapHistory> Steps;
   std::string Name;
+  uint64_t Changes = 0;
 };

@@ -48,6 +48,11 @@ bool SameBlocks(const BlockOverlay& a, const BlockOverlay& b) {
                     sameOutline);
 }
 
+bool SameAreas(const AreaOverlay& a, const AreaOverlay& b) {
+  return a.Outline == b.Outline && a.Floating == b.Floating && a.FloatingAt == b.FloatingAt &&
+         a.ShowSize == b.ShowSize;
+}
+
 }  // namespace
 
 bool SameFrameInputs(const ViewInputs& a, const ViewInputs& b) {
@@ -58,7 +63,8 @@ bool SameFrameInputs(const ViewInputs& a, const ViewInputs& b) {
          a.SelectedPosition == b.SelectedPosition && p.SpringInProgress == q.SpringInProgress &&
          p.LastSpringPoint == q.LastSpringPoint && p.Placing == q.Placing &&
          (!PointerFollowed(a) || p.PointerPosition == q.PointerPosition) &&
-         SameBlocks(a.Block, b.Block);
+         SameBlocks(a.Block, b.Block) && SameAreas(a.Area, b.Area) &&
+         a.MarkedCell == b.MarkedCell && a.PointerCell == b.PointerCell;
 }
 
 bool FrameRecord::Shows(const Map& map, const ViewInputs& inputs, uint64_t bufferGeneration) const {

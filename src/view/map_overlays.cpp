@@ -163,3 +163,26 @@ bool DrawAreaOverlay(QPainter& painter, const ViewGeometry& geometry, const View
   if (area.Outline) DrawAreaOutline(painter, geometry, *area.Outline, area.ShowSize);
   return true;
 }
+
+void DrawCellMarks(QPainter& painter, const ViewGeometry& geometry, const ViewInputs& inputs) {
+  const auto box = [&geometry](CellPosition cell, int inset) {
+    const PixelPosition corner = CellTopLeft(geometry, cell.X, cell.Y);
+    return QRect(corner.X + inset, corner.Y + inset, geometry.CellSize - 1 - 2 * inset,
+                 geometry.CellSize - 1 - 2 * inset);
+  };
+  painter.save();
+  painter.setBrush(Qt::NoBrush);
+  if (inputs.PointerCell) {
+    painter.setPen(QPen(Qt::white, 1, Qt::SolidLine));
+    painter.drawRect(box(*inputs.PointerCell, 0));
+    painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    painter.drawRect(box(*inputs.PointerCell, 0));
+  }
+  if (inputs.MarkedCell) {
+    painter.setPen(QPen(Qt::black, 1));
+    painter.drawRect(box(*inputs.MarkedCell, 0));
+    painter.setPen(QPen(QColor(255, 220, 0), 2));
+    painter.drawRect(box(*inputs.MarkedCell, 1));
+  }
+  painter.restore();
+}

@@ -40,3 +40,7 @@ bool DrawBlockOverlays(QPainter& painter, const Map& map, const ViewInputs& inpu
 // with, while it is dragged, its size. False when a value has no entry.
 bool DrawAreaOverlay(QPainter& painter, const ViewGeometry& geometry, const ViewInputs& inputs,
                      const CellLayerDrawer& drawLayer);
+
+// The outline of the cell under the pointer, and the mark of the cell a
+// chosen problem is at.
+void DrawCellMarks(QPainter& painter, const ViewGeometry& geometry, const ViewInputs& inputs);

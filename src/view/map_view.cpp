@@ -233,6 +233,7 @@ bool MapView::RedrawView(QImage& buffer, const Map& map, const ViewInputs& input
         !DrawPlatforms(painter, Tiles, Sets, *inputs.Area.Floating, floating, EditOverlay{}))
       return false;
   }
+  DrawCellMarks(painter, geometry, inputs);
 
   if (inputs.ActiveTool == Tool::ToolPlaceTile || inputs.ActiveTool == Tool::ToolPlatforms) {
     const TileSet* set = PaletteTileSet(Sets, inputs.ActiveTool, inputs.ActiveLayer);

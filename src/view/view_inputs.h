@@ -50,4 +50,8 @@ struct ViewInputs {
   EditOverlay Overlay;       // the spring being drawn and the platform being placed
   BlockOverlay Block;        // the paste preview and selection outlines of the block tools
   AreaOverlay Area;          // the selection tool's outline and floating block
+  // The cell a chosen problem is at, marked until the next edit or click.
+  std::optional<CellPosition> MarkedCell;
+  // The cell under the pointer, outlined while the pointer is over the map.
+  std::optional<CellPosition> PointerCell;
 };

@@ -40,8 +40,9 @@ TEST_F(SkippedFramesTest, AnUntouchedEditorDrawsNothing) {
   TheMap().Cell(2, 2).FgTile = 1;
   Form->TimerTimer();
   EXPECT_FALSE(Marked());
+  Move(CellPixel(3, 3));  // the pointer's cell is outlined at once
   Mark();
-  Move(CellPixel(3, 3));  // nothing follows the pointer
+  Move(CellPixel(3, 3) + QPoint(1, 0));  // within the cell nothing follows the pointer
   Form->TimerTimer();
   EXPECT_TRUE(Marked());
 

@@ -1,0 +1,107 @@
+// The problems a save would meet, all at once beside the map (F8), their
+// count, and the cell under the pointer.
+
+#include <QKeySequence>
+#include <QLabel>
+#include <QShortcut>
+#include <QToolButton>
+
+#include "app/draw_surface.h"
+#include "app/main_form.h"
+#include "app/problems_list.h"
+#include "app/wheel_navigation.h"
+#include "editing/editor_session.h"
+#include "levelfile/validation.h"
+#include "model/map.h"
+
+namespace {
+
+constexpr int ProblemsWidth = 420;
+constexpr int StatusHeight = 22;
+
+}  // namespace
+
+void TMainForm::ConnectProblems() {
+  BProblems = new QToolButton(this);
+  BProblems->setObjectName(QStringLiteral("BProblems"));
+  BProblems->setFocusPolicy(Qt::NoFocus);
+  BProblems->hide();
+  connect(BProblems, &QToolButton::clicked, this, [this] { ToggleProblems(); });
+  LPointerCell = new QLabel(this);
+  LPointerCell->setObjectName(QStringLiteral("LPointerCell"));
+  LPointerCell->setAttribute(Qt::WA_TransparentForMouseEvents);
+  LPointerCell->setStyleSheet(
+      QStringLiteral("background: rgba(0, 0, 0, 160); color: white; padding: 1px 4px;"));
+  ProblemsView = new ProblemsList(this);
+  ProblemsView->hide();
+  ProblemsView->OnChosen = [this](const MapProblem& problem) { ProblemChosen(problem); };
+  auto* f8 = new QShortcut(QKeySequence(Qt::Key_F8), this);
+  connect(f8, &QShortcut::activated, this, [this] { ToggleProblems(); });
+  PlaceProblems();
+}
+
+// Over the map's top-left corner: the count and the pointer's cell, and
+// below them the list while it is shown.
+void TMainForm::PlaceProblems() {
+  if (!ProblemsView) return;
+  BProblems->adjustSize();
+  BProblems->move(0, 0);
+  LPointerCell->adjustSize();
+  LPointerCell->move(BProblems->isVisible() ? BProblems->width() + 4 : 0, 0);
+  ProblemsView->setGeometry(0, StatusHeight, std::min(ProblemsWidth, DXDraw->width()),
+                            std::max(0, DXDraw->height() - StatusHeight));
+  for (QWidget* widget : {static_cast<QWidget*>(ProblemsView), static_cast<QWidget*>(BProblems),
+                          static_cast<QWidget*>(LPointerCell)})
+    widget->raise();
+}
+
+void TMainForm::ToggleProblems() {
+  if (ProblemsView->isVisible()) {
+    ProblemsView->hide();
+    FocusWindow();
+    return;
+  }
+  RefreshProblems(true);
+  ProblemsView->show();
+  ProblemsView->setCurrentRow(ProblemsView->count() > 0 ? 0 : -1);
+  ProblemsView->setFocus();
+}
+
+// Worked out again only when the map or the check's switch changed since.
+void TMainForm::RefreshProblems(bool force) {
+  const uint64_t revision = Session.Document.Revision();
+  if (MarkedCell && revision != MarkedRevision) MarkedCell.reset();
+  if (!force && revision == ProblemsRevision && CustomTextsSwitch == ProblemsCustomTexts) return;
+  ProblemsRevision = revision;
+  ProblemsCustomTexts = CustomTextsSwitch;
+  const std::vector<MapProblem> problems =
+      FindProblems(Session.Document.GetMap(), CustomTextsSwitch);
+  const QString count = ProblemCount(problems.size());
+  BProblems->setText(count);
+  BProblems->setVisible(!count.isEmpty());
+  ProblemsView->Show(problems);
+  PlaceProblems();
+}
+
+// The cell comes into the middle of the view and is marked until the next
+// edit or click.
+void TMainForm::ProblemChosen(const MapProblem& problem) {
+  if (!problem.Cell) return;
+  CentreOnCell(Session.View, problem.Cell->X, problem.Cell->Y);
+  MarkedCell = CellPosition{problem.Cell->X, problem.Cell->Y};
+  MarkedRevision = Session.Document.Revision();
+  RedrawView();
+}
+
+// Column and row as the messages count them; nothing off the map.
+void TMainForm::ShowPointerCell(int x, int y) {
+  const CellPosition cell = PointToCell(Session.View, x, y);
+  std::optional<CellPosition> shown;
+  if (Session.Document.GetMap().InUse(cell.X, cell.Y)) shown = cell;
+  if (shown == PointerCell) return;
+  PointerCell = shown;
+  LPointerCell->setText(shown ? QStringLiteral("%1, %2").arg(cell.X).arg(cell.Y) : QString());
+  LPointerCell->setVisible(shown.has_value());
+  PlaceProblems();
+  RedrawView();
+}
