@@ -2,13 +2,16 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <memory>
 
 #include "app/emulator_launch.h"
 #include "app/message_boxes.h"
 #include "editing/editor_session.h"
+#include "editing/hero_start.h"
 #include "editing/level_files.h"
 #include "editing/write_check.h"
 #include "levelfile/file_paths.h"
+#include "model/map.h"
 #include "model/message_texts.h"
 
 namespace {
@@ -79,11 +82,22 @@ bool FileCommands::Save(bool customTexts) {
                   SaveFailure, name);
 }
 
-void FileCommands::RunEmulator(bool customTexts, const std::string& argumentString) {
+void FileCommands::RunEmulator(bool customTexts, const std::string& argumentString,
+                               std::optional<CellPosition> start) {
   if (!CheckForWrite(customTexts)) return;
   const std::string path = SystemPath(EmulatorLevelPath(Session.ProgramFolder));
   const MapToWrite written(Session.Document.GetMap(), Session.Tools.FinishedPlatformCount());
-  if (!Reported(WriteLevelFile(written.Get(), path), EmulatorCopyFailure, EmulatorLevelName))
+  std::unique_ptr<Map> moved;
+  if (start) {
+    moved = std::make_unique<Map>(written.Get());
+    const std::string refusal = MoveHeroTo(*moved, start->X, start->Y);
+    if (!refusal.empty()) {
+      Boxes.ShowMessage(QString::fromStdString(refusal));
+      return;
+    }
+  }
+  if (!Reported(WriteLevelFile(moved ? *moved : written.Get(), path), EmulatorCopyFailure,
+                EmulatorLevelName))
     return;
   StartEmulator(Session.ProgramFolder, argumentString);
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "levelfile/level_writer.h"
+#include "view/view_geometry.h"
 
 class MessageBoxes;
 struct EditorSession;
@@ -31,7 +32,10 @@ class FileCommands {
   // "Run Emu": the check, the emulator's copy (which does not count as
   // saving the map) and the emulator. Both writes leave a platform being
   // placed out of the file.
-  void RunEmulator(bool customTexts, const std::string& argumentString);
+  // With a start cell ("Play from here"), the emulator's copy has the hero
+  // moved there; the map in the editor stays as it is.
+  void RunEmulator(bool customTexts, const std::string& argumentString,
+                   std::optional<CellPosition> start = std::nullopt);
 
  private:
   // The check before a write and the removals it implies, with its

@@ -72,6 +72,9 @@ class TMainForm : public QWidget {
   void BExitClick();
   // Validates, writes the emulator's level file and starts the emulator.
   void BRunEmuClick();
+  // Shift + "Run Emu" and Ctrl+R: the emulator starts the game at the
+  // pointer's cell.
+  void PlayFromHere();
 
   // The custom texts memo: its lines are the map's custom texts.
   void MCustomTextsChange(std::vector<std::string> lines);

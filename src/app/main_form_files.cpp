@@ -3,6 +3,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeySequence>
+#include <QShortcut>
+#include <algorithm>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -32,6 +35,9 @@ constexpr int RecoveryProblemRetryMs = 500;
 }  // namespace
 
 void TMainForm::ConnectFiles() {
+  auto* playFromHere = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), this, nullptr, nullptr,
+                                     Qt::WidgetShortcut);
+  connect(playFromHere, &QShortcut::activated, this, [this] { PlayFromHere(); });
   connect(Panel1->BNew, &QPushButton::clicked, this, [this] { BNewClick(); });
   connect(Panel1->IBOpenFile, &QToolButton::clicked, this, [this] { IBOpenFileClick(); });
   connect(Panel1->BSave, &QPushButton::clicked, this, [this] { BSaveClick(); });
@@ -93,8 +99,25 @@ void TMainForm::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
+// With Shift held, "Play from here".
 void TMainForm::BRunEmuClick() {
+  if (QApplication::keyboardModifiers() & Qt::ShiftModifier) {
+    PlayFromHere();
+    return;
+  }
   Files.RunEmulator(CustomTextsSwitch, Panel1->EmulatorArgumentString());
+}
+
+// The game starts with the hero at the cell under the pointer, or, with the
+// pointer off the map, at the middle cell of the view.
+void TMainForm::PlayFromHere() {
+  const ViewGeometry& view = Session.View;
+  const int cellSize = std::max(1, view.CellSize);
+  const CellPosition start =
+      PointerCell ? *PointerCell
+                  : CellPosition{view.CameraX + view.ViewWidth / cellSize / 2 + 1,
+                                 view.CameraY + view.ViewHeight / cellSize / 2 + 1};
+  Files.RunEmulator(CustomTextsSwitch, Panel1->EmulatorArgumentString(), start);
 }
 
 void TMainForm::StartAutosave(int intervalSeconds) {

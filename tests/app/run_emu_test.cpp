@@ -7,6 +7,7 @@
 
 #include "app/emulator_launch.h"
 #include "level_files_fixture.h"
+#include "levelfile/level_reader.h"
 #include "model/message_texts.h"
 #include "stand_in_java.h"
 
@@ -136,6 +137,32 @@ TEST_F(RunEmuTest, APlatformBeingPlacedIsLeftOutOfTheEmulatorsLevel) {
   ASSERT_TRUE(Started());
   EXPECT_EQ(FileBytes(EmulatorLevel()), finished);
   EXPECT_TRUE(Tools().PlacementInProgress());
+}
+
+// Play from here: the emulator's copy starts the hero at the pointer's
+// cell; the map stays as it was, and a cell that cannot hold the hero
+// starts nothing.
+TEST_F(RunEmuTest, PlayFromHereMovesTheHeroInTheEmulatorsCopyOnly) {
+  TheMap().Cell(8, 4).ObjectKind = 1;
+  const auto before = std::make_unique<Map>(TheMap());
+  Move(CellPixel(8, 4));
+  Key(Qt::Key_R, Qt::ControlModifier);
+  EXPECT_EQ(Boxes.Messages, QStringList{QStringLiteral(
+                                "The game cannot start at (8, 4): the cell holds an object.")});
+  EXPECT_FALSE(Started(300));
+
+  Move(CellPixel(6, 4));
+  Key(Qt::Key_R, Qt::ControlModifier);
+  ASSERT_TRUE(Started());
+  const std::optional<LevelRecord> copy =
+      ReadLevelRecord(QFile::encodeName(EmulatorLevel()).toStdString());
+  ASSERT_TRUE(copy);
+  ASSERT_EQ(copy->Chars.size(), 1u);
+  EXPECT_EQ(copy->Chars[0].X, 6);
+  EXPECT_EQ(copy->Chars[0].Y, 4);
+  EXPECT_TRUE(TheMap().Cells == before->Cells);
+  EXPECT_EQ(TheMap().PrimaryCharX, before->PrimaryCharX);
+  EXPECT_EQ(TheMap().Saved, before->Saved);
 }
 
 TEST_F(RunEmuTest, TheLavaWarningComesFirst) {
