@@ -275,6 +275,7 @@ void ControlPanel::BuildEmulatorGroup() {
   UDScreenHeight =
       MakeSpinBox(this, "UDScreenHeight", "EScreenHeight", 10, 1000, 320, x + 82, 66, 68);
   CBZoomed = MakeCheckBox(this, "CBZoomed", "Zoomed", true, x, 90, 80, true);
+  CBScreen = MakeCheckBox(this, "CBScreen", "Screen", false, x + 86, 90, 64, true);
 }
 
 void ControlPanel::BuildDisplaySwitches() {

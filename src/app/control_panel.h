@@ -90,6 +90,8 @@ class ControlPanel : public QFrame {
   QLabel* LScreenHeight = nullptr;
   QSpinBox* UDScreenHeight = nullptr;
   QCheckBox* CBZoomed = nullptr;
+  // The phone's screen drawn on the map (also the key P).
+  QCheckBox* CBScreen = nullptr;
 
   // Display switches.
   QCheckBox* CBShowBG = nullptr;

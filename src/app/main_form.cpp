@@ -204,6 +204,7 @@ ViewInputs TMainForm::CurrentViewInputs() const {
   Session.Tools.DescribeTo(inputs);
   inputs.MarkedCell = MarkedCell;
   inputs.PointerCell = PointerCell;
+  inputs.Screen = PhoneScreen();
   return inputs;
 }
 

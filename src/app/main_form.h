@@ -14,6 +14,7 @@
 #include "app/wheel_navigation.h"
 #include "editing/tool_controller.h"
 #include "view/view_geometry.h"
+#include "view/view_inputs.h"
 
 class Autosave;
 class CameraScroller;
@@ -171,6 +172,7 @@ class TMainForm : public QWidget {
   void RefreshProblems(bool force = false);
   void ProblemChosen(const MapProblem& problem);
   void ShowPointerCell(int x, int y);
+  ScreenOverlay PhoneScreen() const;
   void ShowRecoveryProblem();
   // Puts lines into the memo without counting as an edit.
   void SetCustomTextsMemo(const std::vector<std::string>& lines);
@@ -201,4 +203,6 @@ class TMainForm : public QWidget {
   std::optional<CellPosition> MarkedCell;
   uint64_t MarkedRevision = 0;
   std::optional<CellPosition> PointerCell;
+  // Where the phone's screen rectangle stays when the pointer leaves the map.
+  CellPosition ScreenAnchor{1, 1};
 };

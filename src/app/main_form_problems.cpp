@@ -1,11 +1,15 @@
 // The problems a save would meet, all at once beside the map (F8), their
-// count, and the cell under the pointer.
+// count, the cell under the pointer, and the phone's screen on the map.
 
+#include <QCheckBox>
 #include <QKeySequence>
+#include <QSpinBox>
+#include <algorithm>
 #include <QLabel>
 #include <QShortcut>
 #include <QToolButton>
 
+#include "app/control_panel.h"
 #include "app/draw_surface.h"
 #include "app/main_form.h"
 #include "app/problems_list.h"
@@ -13,6 +17,7 @@
 #include "editing/editor_session.h"
 #include "levelfile/validation.h"
 #include "model/map.h"
+#include "view/map_overlays.h"
 
 namespace {
 
@@ -38,6 +43,29 @@ void TMainForm::ConnectProblems() {
   auto* f8 = new QShortcut(QKeySequence(Qt::Key_F8), this);
   connect(f8, &QShortcut::activated, this, [this] { ToggleProblems(); });
   PlaceProblems();
+
+  auto* p = new QShortcut(QKeySequence(Qt::Key_P), this, nullptr, nullptr, Qt::WidgetShortcut);
+  connect(p, &QShortcut::activated, this, [this] { Panel1->CBScreen->toggle(); });
+  connect(Panel1->CBScreen, &QCheckBox::toggled, this, [this] { RedrawView(); });
+  for (QSpinBox* size : {Panel1->UDScreenWidth, Panel1->UDScreenHeight})
+    connect(size, qOverload<int>(&QSpinBox::valueChanged), this, [this] { RedrawView(); });
+}
+
+// The game shows EScreenWidth x EScreenHeight of its pixels, one map cell
+// per base tile size: one rectangle with its bottom-left at the pointer's
+// last cell on the map, one around the primary char.
+ScreenOverlay TMainForm::PhoneScreen() const {
+  ScreenOverlay screen;
+  if (!Panel1->CBScreen->isChecked()) return screen;
+  const int width = Panel1->UDScreenWidth->value();
+  const int height = Panel1->UDScreenHeight->value();
+  const int tile = std::max(1, Session.Sets.BaseTileSize);
+  screen.Following = ScreenAtCell(ScreenAnchor.X, ScreenAnchor.Y, width, height, tile);
+  const Map& map = Session.Document.GetMap();
+  if (map.PrimaryCharIsValid())
+    screen.First = ScreenAroundCell(map.PrimaryCharX, map.PrimaryCharY, width, height, tile,
+                                    map.Width, map.Height);
+  return screen;
 }
 
 // Over the map's top-left corner: the count and the pointer's cell, and
@@ -100,6 +128,7 @@ void TMainForm::ShowPointerCell(int x, int y) {
   if (Session.Document.GetMap().InUse(cell.X, cell.Y)) shown = cell;
   if (shown == PointerCell) return;
   PointerCell = shown;
+  if (shown) ScreenAnchor = *shown;
   LPointerCell->setText(shown ? QStringLiteral("%1, %2").arg(cell.X).arg(cell.Y) : QString());
   LPointerCell->setVisible(shown.has_value());
   PlaceProblems();

@@ -64,7 +64,8 @@ bool SameFrameInputs(const ViewInputs& a, const ViewInputs& b) {
          p.LastSpringPoint == q.LastSpringPoint && p.Placing == q.Placing &&
          (!PointerFollowed(a) || p.PointerPosition == q.PointerPosition) &&
          SameBlocks(a.Block, b.Block) && SameAreas(a.Area, b.Area) &&
-         a.MarkedCell == b.MarkedCell && a.PointerCell == b.PointerCell;
+         a.MarkedCell == b.MarkedCell && a.PointerCell == b.PointerCell &&
+         a.Screen.Following == b.Screen.Following && a.Screen.First == b.Screen.First;
 }
 
 bool FrameRecord::Shows(const Map& map, const ViewInputs& inputs, uint64_t bufferGeneration) const {

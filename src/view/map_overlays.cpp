@@ -186,3 +186,48 @@ void DrawCellMarks(QPainter& painter, const ViewGeometry& geometry, const ViewIn
   }
   painter.restore();
 }
+
+bool operator==(const GameRect& a, const GameRect& b) {
+  return a.Left == b.Left && a.Bottom == b.Bottom && a.Width == b.Width && a.Height == b.Height &&
+         a.TileSize == b.TileSize;
+}
+
+QRect GameRectInView(const ViewGeometry& geometry, const GameRect& rect) {
+  const int tile = std::max(1, rect.TileSize);
+  const auto scale = [&](int pixels) { return pixels * geometry.CellSize / tile; };
+  const int left = scale(rect.Left) - geometry.CameraX * geometry.CellSize;
+  const int top = geometry.ViewHeight - (scale(rect.Bottom + rect.Height) -
+                                         geometry.CameraY * geometry.CellSize);
+  return QRect(left, top, scale(rect.Width), scale(rect.Height));
+}
+
+void DrawScreenOverlay(QPainter& painter, const ViewGeometry& geometry,
+                       const ScreenOverlay& screen) {
+  painter.save();
+  painter.setBrush(Qt::NoBrush);
+  if (screen.First) {
+    painter.setPen(QPen(QColor(255, 255, 255, 110), 1, Qt::DashLine));
+    painter.drawRect(GameRectInView(geometry, *screen.First).adjusted(0, 0, -1, -1));
+  }
+  if (screen.Following) {
+    const QRect box = GameRectInView(geometry, *screen.Following).adjusted(0, 0, -1, -1);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.drawRect(box.adjusted(-1, -1, 1, 1));
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawRect(box);
+  }
+  painter.restore();
+}
+
+GameRect ScreenAtCell(int x, int y, int width, int height, int tileSize) {
+  return {(x - 1) * tileSize, (y - 1) * tileSize, width, height, tileSize};
+}
+
+GameRect ScreenAroundCell(int x, int y, int width, int height, int tileSize, int mapWidth,
+                          int mapHeight) {
+  const auto centred = [tileSize](int cell, int size, int mapCells) {
+    const int start = (cell - 1) * tileSize + tileSize / 2 - size / 2;
+    return std::clamp(start, 0, std::max(0, mapCells * tileSize - size));
+  };
+  return {centred(x, width, mapWidth), centred(y, height, mapHeight), width, height, tileSize};
+}

@@ -6,6 +6,7 @@
 
 class Map;
 class QPainter;
+class QRect;
 class ScaledTiles;
 struct MapCell;
 struct TileSets;
@@ -44,3 +45,19 @@ bool DrawAreaOverlay(QPainter& painter, const ViewGeometry& geometry, const View
 // The outline of the cell under the pointer, and the mark of the cell a
 // chosen problem is at.
 void DrawCellMarks(QPainter& painter, const ViewGeometry& geometry, const ViewInputs& inputs);
+
+// Where a rectangle of the game's pixels lies on the surface.
+QRect GameRectInView(const ViewGeometry& geometry, const GameRect& rect);
+
+// The phone's screen rectangle that follows the pointer (white over black),
+// and the fainter one of the first screen.
+void DrawScreenOverlay(QPainter& painter, const ViewGeometry& geometry,
+                       const ScreenOverlay& screen);
+
+// The phone's screen of width x height game pixels with its bottom-left at
+// the bottom-left corner of cell (x, y).
+GameRect ScreenAtCell(int x, int y, int width, int height, int tileSize);
+// The same rectangle centred on cell (x, y), kept inside a map of
+// mapWidth x mapHeight cells where it fits.
+GameRect ScreenAroundCell(int x, int y, int width, int height, int tileSize, int mapWidth,
+                          int mapHeight);

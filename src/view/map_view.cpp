@@ -234,6 +234,7 @@ bool MapView::RedrawView(QImage& buffer, const Map& map, const ViewInputs& input
       return false;
   }
   DrawCellMarks(painter, geometry, inputs);
+  DrawScreenOverlay(painter, geometry, inputs.Screen);
 
   if (inputs.ActiveTool == Tool::ToolPlaceTile || inputs.ActiveTool == Tool::ToolPlatforms) {
     const TileSet* set = PaletteTileSet(Sets, inputs.ActiveTool, inputs.ActiveLayer);

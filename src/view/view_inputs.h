@@ -40,6 +40,25 @@ struct AreaOverlay {
   bool ShowSize = false;
 };
 
+// A rectangle of the game's own pixels, counted from the map's bottom-left
+// corner, where one map cell is TileSize pixels.
+struct GameRect {
+  int Left = 0;
+  int Bottom = 0;
+  int Width = 0;
+  int Height = 0;
+  int TileSize = 16;
+};
+
+bool operator==(const GameRect& a, const GameRect& b);
+
+// The phone's screen on the map: the rectangle that follows the pointer, and
+// the fainter one of what the player sees first.
+struct ScreenOverlay {
+  std::optional<GameRect> Following;
+  std::optional<GameRect> First;
+};
+
 // Everything a frame is drawn from besides the map.
 struct ViewInputs {
   ViewGeometry Geometry;
@@ -54,4 +73,5 @@ struct ViewInputs {
   std::optional<CellPosition> MarkedCell;
   // The cell under the pointer, outlined while the pointer is over the map.
   std::optional<CellPosition> PointerCell;
+  ScreenOverlay Screen;
 };

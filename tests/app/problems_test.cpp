@@ -84,3 +84,30 @@ TEST_F(ProblemsTest, TheCountGoesWithTheLastProblemAndThePointersCellIsShown) {
 }
 
 }  // namespace
+
+namespace {
+
+// P shows the phone's screen with its bottom-left at the pointer's cell; it
+// stays there when the pointer leaves the map, and follows the size edits.
+TEST_F(ProblemsTest, PShowsThePhonesScreenAtThePointersCell) {
+  Key(Qt::Key_P);
+  ASSERT_TRUE(Panel().CBScreen->isChecked());
+  Move(CellPixel(3, 2));
+  Move(CellPixel(30, 2));  // off the map
+  Form->RedrawView();
+  const QImage& frame = Surface()->Buffer();
+  const PixelPosition corner = CellTopLeft(Session->View, 3, 1);  // row 2's bottom edge
+  const int size = Session->View.CellSize;
+  EXPECT_EQ(frame.pixelColor(corner.X, corner.Y - 1 - 5), QColor(Qt::white));
+  EXPECT_EQ(frame.pixelColor(corner.X + 240 * size / Session->Sets.BaseTileSize - 1,
+                             corner.Y - 1 - 5),
+            QColor(Qt::white));
+  Panel().UDScreenWidth->setValue(176);
+  EXPECT_NE(frame.pixelColor(corner.X + 240 * size / Session->Sets.BaseTileSize - 1,
+                             corner.Y - 1 - 5),
+            QColor(Qt::white));
+  Key(Qt::Key_P);
+  EXPECT_FALSE(Panel().CBScreen->isChecked());
+}
+
+}  // namespace

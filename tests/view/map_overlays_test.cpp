@@ -138,3 +138,43 @@ TEST_F(MapOverlaysTest, AFloatingBlockIsDrawnWhereItWouldLandInsideItsOutline) {
   EXPECT_GT(Count(top, Qt::black), 20);
   EXPECT_GT(Count(top, Qt::white), 20);
 }
+
+// The phone's screen: game pixels scaled by the cell size over the base
+// tile size, from the map's bottom-left corner, at every zoom.
+TEST(PhoneScreen, LiesWhereTheGameShowsItAtEveryZoom) {
+  const struct {
+    int Zoom, CellSize, Width, Height;
+  } cases[] = {{2, 3, 240, 320}, {10, 16, 240, 320}, {20, 32, 240, 320},
+               {2, 3, 176, 208}, {10, 16, 176, 208}, {20, 32, 176, 208}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.Zoom << " " << c.Width << "x" << c.Height);
+    ViewGeometry view;
+    view.ViewWidth = 800;
+    view.ViewHeight = 600;
+    view.Zoom = c.Zoom;
+    view.CellSize = c.CellSize;
+    view.CameraX = 2;
+    view.CameraY = 1;
+    const GameRect screen = ScreenAtCell(5, 4, c.Width, c.Height, 16);
+    const QRect box = GameRectInView(view, screen);
+    // Cell (5, 4)'s bottom-left corner is 2 columns and 2 rows from the view's.
+    EXPECT_EQ(box.left(), 2 * c.CellSize);
+    EXPECT_EQ(box.top() + box.height(), 600 - 2 * c.CellSize);
+    EXPECT_EQ(box.width(), c.Width * c.CellSize / 16);
+    EXPECT_EQ(box.height(), c.Height * c.CellSize / 16);
+  }
+  // Around a cell, kept inside the map where it fits.
+  EXPECT_EQ(ScreenAroundCell(10, 10, 240, 320, 16, 40, 40).Left, 9 * 16 + 8 - 120);
+  EXPECT_EQ(ScreenAroundCell(2, 2, 240, 320, 16, 40, 40).Bottom, 0);
+  EXPECT_EQ(ScreenAroundCell(40, 40, 240, 320, 16, 40, 40).Left, 40 * 16 - 240);
+  EXPECT_EQ(ScreenAroundCell(3, 3, 240, 320, 16, 5, 5).Left, 0);
+}
+
+TEST_F(MapOverlaysTest, ThePhoneScreenIsOutlinedAboveTheTiles) {
+  Inputs.Screen.Following = ScreenAtCell(3, 2, 240, 320, 16);
+  ASSERT_TRUE(Redraw());
+  // Left edge at x = 32, bottom edge at y = 569 - 16 - 1 = 552, 240 wide.
+  EXPECT_EQ(Count(QRect(32, 552 - 100, 1, 100), Qt::white), 100);
+  EXPECT_EQ(Count(QRect(40, 552, 200, 1), Qt::white), 200);
+  EXPECT_EQ(Count(QRect(31, 552 - 100, 1, 100), Qt::black), 100);
+}
