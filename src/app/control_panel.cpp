@@ -313,6 +313,7 @@ void ControlPanel::BuildCustomTextsPanel() {
   QWidget* panel = CustomTextsPanel;
   LCustomTexts = MakeLabel(panel, "LCustomTexts", "Custom Texts", 0, 4, 100, 18);
   LCustomTextsLinerNumber = MakeLabel(panel, "LCustomTextsLinerNumber", "ID:", 110, 4, 120, 18);
+  BPrimaryChar = MakeButton(panel, "BPrimaryChar", "Primary Char", 232, 1, 94, 21);
   MCustomTexts =
       Place(new QPlainTextEdit(panel), "MCustomTexts", 0, 24, ToolPanelWidth - 4, PanelHeight - 28);
   MCustomTexts->setLineWrapMode(QPlainTextEdit::NoWrap);

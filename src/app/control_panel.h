@@ -92,6 +92,8 @@ class ControlPanel : public QFrame {
   QCheckBox* CBZoomed = nullptr;
   // The phone's screen drawn on the map (also the key P).
   QCheckBox* CBScreen = nullptr;
+  // "Select Primary Char" beside the custom texts (also the key Z).
+  QPushButton* BPrimaryChar = nullptr;
 
   // Display switches.
   QCheckBox* CBShowBG = nullptr;

@@ -46,6 +46,14 @@ void TMainForm::ConnectEditing() {
   Panel1->OnModeChosen = [this] { LBModeClick(); };
   connect(Panel1->BSelectPrimaryChar, &QPushButton::clicked, this,
           [this] { BSelectPrimaryCharClick(); });
+  // The same tool in the editor with the custom texts: a button and Z.
+  connect(Panel1->BPrimaryChar, &QPushButton::clicked, this, [this] {
+    BSelectPrimaryCharClick();
+    Panel1->ShowMode(-1);
+  });
+  auto* primaryKey =
+      new QShortcut(QKeySequence(Qt::Key_Z), this, nullptr, nullptr, Qt::WidgetShortcut);
+  connect(primaryKey, &QShortcut::activated, Panel1->BPrimaryChar, &QPushButton::click);
   connect(Panel1->BSelectTiles, &QPushButton::clicked, this, [this] { BSelectTilesClick(); });
   connect(Panel1->BCopyTiles, &QPushButton::clicked, this, [this] { BCopyTilesClick(); });
   connect(Panel1->BLoadScreenOutput, &QPushButton::clicked, this,

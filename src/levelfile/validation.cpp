@@ -225,11 +225,33 @@ ValidationResult CheckMap(const Map& map, bool customTextsEnabled) {
   return result;
 }
 
+namespace {
+
+// Loading makes the first Zubo of the file primary; with several and none
+// chosen, which one that is may surprise.
+std::optional<MapProblem> UnchosenHero(const Map& map) {
+  if (map.PrimaryCharIsValid()) return std::nullopt;
+  std::optional<TileCell> first;
+  int zubos = 0;
+  for (int x = 1; x <= map.Width; ++x)
+    for (int y = 1; y <= map.Height; ++y)
+      if (map.Cell(x, y).CharKind == ZuboCharKind && zubos++ == 0) first = TileCell{x, y};
+  if (zubos < 2) return std::nullopt;
+  return MapProblem{"Several Zubos stand on the map and none is the primary char: the level "
+                    "file makes the one at (" +
+                        std::to_string(first->X) + ", " + std::to_string(first->Y) +
+                        ") primary.",
+                    first};
+}
+
+}  // namespace
+
 std::vector<MapProblem> FindProblems(const Map& map, bool customTextsEnabled) {
   CellScan scan = ScanCells(map, customTextsEnabled, true);
   const std::vector<TileCell> removed = std::move(scan.Removed);
   const std::optional<TileCell> lava = scan.Lava;
   std::vector<MapProblem> problems = Failures(map, scan);
+  if (const std::optional<MapProblem> hero = UnchosenHero(map)) problems.push_back(*hero);
   if (lava) problems.push_back({MessageTexts::LavaWarning, lava});
   if (!removed.empty())
     problems.push_back({RemovedTilesMessage(removed.size()), removed.front()});

@@ -26,9 +26,10 @@ ValidationResult CheckMap(const Map& map, bool customTextsEnabled);
 // without changing the map: each text marker without a line, a missing
 // Zubo, a missing end tile, each incorrect switch, each spring in an
 // object's middle or attached to nothing (its first problem), the lava
-// warning, the background tiles a save removes (one entry with their
-// count), and every reason the level file cannot hold the map. Empty when a
-// save would pass without a word.
+// warning, several Zubos with none chosen as the primary char (naming the
+// one the file makes primary), the background tiles a save removes (one
+// entry with their count), and every reason the level file cannot hold the
+// map. Empty when a save would pass without a word.
 std::vector<MapProblem> FindProblems(const Map& map, bool customTextsEnabled);
 
 // The check, and the removal of the background tiles it found.

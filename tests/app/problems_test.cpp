@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QLabel>
+#include <QPushButton>
 #include <QToolButton>
 
 #include "app/problems_list.h"
@@ -108,6 +109,18 @@ TEST_F(ProblemsTest, PShowsThePhonesScreenAtThePointersCell) {
             QColor(Qt::white));
   Key(Qt::Key_P);
   EXPECT_FALSE(Panel().CBScreen->isChecked());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ProblemsTest, ZChoosesThePrimaryCharInTheEditorWithCustomTexts) {
+  ASSERT_TRUE(CustomTextsShown());
+  EXPECT_TRUE(Panel().BPrimaryChar->isVisibleTo(Form.get()));
+  Key(Qt::Key_Z);
+  EXPECT_EQ(Tools().State().ActiveTool, Tool::ToolSelectPrimaryChar);
+  EXPECT_EQ(Panel().LBMode->currentRow(), -1);
 }
 
 }  // namespace

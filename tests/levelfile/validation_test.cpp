@@ -591,3 +591,17 @@ TEST(FindProblems, ListsEveryFaultInSaveOrderWithoutChangingTheMap) {
   EXPECT_EQ(CheckMap(*map, true).Messages, std::vector<std::string>{expected[0].Text});
   EXPECT_TRUE(FindProblems(*PlayableMap(), true).empty());
 }
+
+TEST(FindProblems, SeveralZubosWithNoneChosenNameTheOneTheFileMakesPrimary) {
+  auto map = validation_maps::PlayableMap();
+  map->Cell(5, 3).CharKind = ZuboCharKind;
+  const std::vector<MapProblem> problems = FindProblems(*map, false);
+  ASSERT_EQ(problems.size(), 1u);
+  EXPECT_EQ(problems[0].Text,
+            "Several Zubos stand on the map and none is the primary char: the level file makes "
+            "the one at (1, 1) primary.");
+  map->PrimaryCharX = 5;
+  map->PrimaryCharY = 3;
+  EXPECT_TRUE(FindProblems(*map, false).empty());
+  EXPECT_TRUE(CheckMap(*map, false).Passed);
+}
