@@ -35,6 +35,7 @@ void TMainForm::ConnectProblems() {
   LPointerCell = new QLabel(this);
   LPointerCell->setObjectName(QStringLiteral("LPointerCell"));
   LPointerCell->setAttribute(Qt::WA_TransparentForMouseEvents);
+  LPointerCell->hide();
   LPointerCell->setStyleSheet(
       QStringLiteral("background: rgba(0, 0, 0, 160); color: white; padding: 1px 4px;"));
   ProblemsView = new ProblemsList(this);
@@ -91,7 +92,7 @@ void TMainForm::ToggleProblems() {
   }
   RefreshProblems(true);
   ProblemsView->show();
-  ProblemsView->setCurrentRow(ProblemsView->count() > 0 ? 0 : -1);
+  ProblemsView->setCurrentRow(ProblemsView->Problems().empty() ? -1 : 0);
   ProblemsView->setFocus();
 }
 

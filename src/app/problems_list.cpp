@@ -22,7 +22,12 @@ void ProblemsList::Show(const std::vector<MapProblem>& problems) {
       text = QStringLiteral("(%1, %2)  ").arg(problem.Cell->X).arg(problem.Cell->Y) + text;
     addItem(text);
   }
-  if (count() > 0) setCurrentRow(std::clamp(chosen, 0, count() - 1));
+  if (Listed.empty()) {
+    auto* none = new QListWidgetItem(QStringLiteral("No problems: a save would pass."), this);
+    none->setFlags(Qt::NoItemFlags);
+    return;
+  }
+  setCurrentRow(std::clamp(chosen, 0, count() - 1));
 }
 
 void ProblemsList::keyPressEvent(QKeyEvent* event) {
