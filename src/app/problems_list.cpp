@@ -20,6 +20,8 @@ void ProblemsList::Show(const std::vector<MapProblem>& problems) {
     QString text = QString::fromStdString(problem.Text);
     if (problem.Cell)
       text = QStringLiteral("(%1, %2)  ").arg(problem.Cell->X).arg(problem.Cell->Y) + text;
+    if (!problem.Rule.empty())
+      text += QStringLiteral("\n    ") + QString::fromStdString(problem.Rule);
     addItem(text);
   }
   if (Listed.empty()) {

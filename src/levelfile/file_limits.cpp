@@ -54,7 +54,8 @@ void AddItemsOutsideMap(const Map& map, std::vector<MapProblem>& problems) {
 std::vector<MapProblem> FileLimitProblems(const Map& map) {
   std::vector<MapProblem> problems;
   const auto over = [&problems](const std::string& what, int count) {
-    if (count > MaxFileListCount) problems.push_back({OverLimit(what, count, MaxFileListCount), {}});
+    if (count > MaxFileListCount)
+      problems.push_back({OverLimit(what, count, MaxFileListCount), std::nullopt});
   };
   int leadChars = 0;
   int otherChars = 0;

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 // A cell of the map, column and row from 1.
 struct TileCell {
@@ -12,6 +13,11 @@ struct TileCell {
 // One thing the checks before a write find: the message they show for it
 // and, when it has one, the cell it is at (which may lie off the map).
 struct MapProblem {
+  MapProblem(std::string text, std::optional<TileCell> cell)
+      : Text(std::move(text)), Cell(cell) {}
+
   std::string Text;
   std::optional<TileCell> Cell;
+  // The rule behind it in one short line, for the problems list; may be empty.
+  std::string Rule;
 };

@@ -246,6 +246,22 @@ std::optional<MapProblem> UnchosenHero(const Map& map) {
 
 }  // namespace
 
+// The rule behind the messages that begin with a check's own words.
+std::string RuleFor(const std::string& text) {
+  const auto startsWith = [&text](const char* words) { return text.rfind(words, 0) == 0; };
+  if (startsWith(MessageTexts::CustomTextFirst))
+    return "A text marker shows a line of the custom texts; its number counts from 1.";
+  if (startsWith(MessageTexts::IncorrectSwitch))
+    return "A switch needs a midground tile under it and, above it inside the map, no "
+           "midground tile or only tile 9 or 10.";
+  if (startsWith(MessageTexts::SpringInObject))
+    return "A spring may end at an object's edge or corner, not on the cell it stands on.";
+  if (startsWith(MessageTexts::SpringFirst))
+    return "One end of every spring must touch an object.";
+  if (text == MessageTexts::LavaWarning) return "Lava is foreground tiles 37 to 40.";
+  return {};
+}
+
 std::vector<MapProblem> FindProblems(const Map& map, bool customTextsEnabled) {
   CellScan scan = ScanCells(map, customTextsEnabled, true);
   const std::vector<TileCell> removed = std::move(scan.Removed);
@@ -256,6 +272,7 @@ std::vector<MapProblem> FindProblems(const Map& map, bool customTextsEnabled) {
   if (!removed.empty())
     problems.push_back({RemovedTilesMessage(removed.size()), removed.front()});
   for (MapProblem& problem : FileLimitProblems(map)) problems.push_back(std::move(problem));
+  for (MapProblem& problem : problems) problem.Rule = RuleFor(problem.Text);
   return problems;
 }
 
