@@ -7,8 +7,8 @@
 #include "levelfile/map_problem.h"
 
 // Every problem a save would meet, one entry each, in the order a save
-// meets them, with the rule behind it on a second line. A click or Return on an entry chooses it; Ctrl+C copies the
-// chosen entry's text.
+// meets them, with the rule behind it on a second line. A click or Return
+// on an entry chooses it; Ctrl+C copies the chosen entry's text.
 class ProblemsList : public QListWidget {
  public:
   explicit ProblemsList(QWidget* parent);
