@@ -1,29 +1,22 @@
 // The selection tool of the main window, with the desktop's clipboard; the
 // value picked from a cell; the replacement of a tile everywhere.
 
-#include <QApplication>
-#include <QClipboard>
 #include <QKeySequence>
-#include <QMimeData>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSpinBox>
 #include <functional>
 #include <variant>
 
+#include "app/block_clipboard.h"
 #include "app/control_panel.h"
 #include "app/main_form.h"
 #include "app/message_boxes.h"
 #include "app/replace_tiles_dialog.h"
-#include "editing/block_text.h"
-#include "editing/cell_area.h"
 #include "editing/editor_session.h"
 #include "model/map.h"
 
 namespace {
-
-// The clipboard format of a block of cells; the same text goes as plain text.
-constexpr char BlockMimeType[] = "application/x-zubo-cells";
 
 constexpr char LeftOutMessage[] =
     "%1 of the items did not fit (off the map, or beyond what the level file holds) and were "
@@ -100,22 +93,14 @@ void TMainForm::ShowAreaChange(bool changed) {
 bool TMainForm::CopySelection() {
   const std::unique_ptr<Map> block = Session.Tools.Areas().Copy();
   if (!block) return false;
-  const QByteArray text = QByteArray::fromStdString(BlockToText(*block));
-  auto* data = new QMimeData;
-  data->setData(QString::fromLatin1(BlockMimeType), text);
-  data->setText(QString::fromUtf8(text));
-  QApplication::clipboard()->setMimeData(data);
+  PutBlockOnClipboard(*block);
   return true;
 }
 
 // A block on the clipboard follows the pointer until a left press drops it;
 // anything else on the clipboard pastes nothing.
 void TMainForm::PasteBlock() {
-  const QMimeData* data = QApplication::clipboard()->mimeData();
-  if (data == nullptr) return;
-  const QString format = QString::fromLatin1(BlockMimeType);
-  const QByteArray text = data->hasFormat(format) ? data->data(format) : data->text().toUtf8();
-  BlockText read = BlockFromText(text.toStdString());
+  BlockText read = BlockOnClipboard();
   if (auto* bad = std::get_if<BadBlock>(&read)) {
     Boxes.ShowMessage(QString::fromLatin1(BadBlockMessage).arg(QString::fromStdString(bad->Why)));
     return;
@@ -131,7 +116,6 @@ void TMainForm::TellLeftOut(int count) {
   Boxes.ShowMessage(QString::fromLatin1(LeftOutMessage).arg(count));
 }
 
-// In the selection when there is one, else on the whole map; one step.
 void TMainForm::ReplaceTilesClick() {
   if (!ReplaceDialog) ReplaceDialog = new ReplaceTilesDialog(this);
   const EditorState& editor = Session.Tools.State();
@@ -141,15 +125,9 @@ void TMainForm::ReplaceTilesClick() {
   const bool accepted = ReplaceDialog->exec() == QDialog::Accepted;
   FocusWindow();
   if (!accepted) return;
-  const Map& map = Session.Document.GetMap();
-  const CellArea area = Session.Tools.Areas().Selection().value_or(WholeMap(map));
-  Session.Document.BeginStep("Replace");
-  const int changed =
-      ReplaceTiles(Session.Document.Edit(), ReplaceDialog->Layer(),
-                   static_cast<uint8_t>(ReplaceDialog->Replace()),
-                   static_cast<uint8_t>(ReplaceDialog->With()), area);
-  Session.Document.EndStep();
-  if (changed > 0) Session.Document.MarkChanged();
+  const int changed = Session.Tools.Areas().Replace(
+      ReplaceDialog->Layer(), static_cast<uint8_t>(ReplaceDialog->Replace()),
+      static_cast<uint8_t>(ReplaceDialog->With()));
   ShowAreaChange(changed > 0);
   Boxes.ShowMessage(ChangedCells(changed));
 }

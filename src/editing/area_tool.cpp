@@ -100,6 +100,15 @@ std::unique_ptr<Map> AreaTool::Copy() const {
   return CopyArea(Document.GetMap(), *Selected);
 }
 
+int AreaTool::Replace(int layer, uint8_t replace, uint8_t with) {
+  const CellArea area = Selected.value_or(WholeMap(Document.GetMap()));
+  Document.BeginStep("Replace");
+  const int changed = ReplaceTiles(Document.Edit(), layer, replace, with, area);
+  Document.EndStep();
+  if (changed > 0) Document.MarkChanged();
+  return changed;
+}
+
 void AreaTool::StartPaste(std::unique_ptr<Map> block, CellPosition pointer) {
   Dragging = Gesture::None;
   Floating = std::move(block);

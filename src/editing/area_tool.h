@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 
@@ -44,6 +45,9 @@ class AreaTool {
   bool Delete();
   // The selected cells with their items, or nothing without a selection.
   std::unique_ptr<Map> Copy() const;
+  // Replaces one index by another in a tile layer, in the selection or,
+  // without one, on the whole map: one step. Returns how many cells changed.
+  int Replace(int layer, uint8_t replace, uint8_t with);
   // A block starts following the pointer, at the pointer's cell.
   void StartPaste(std::unique_ptr<Map> block, CellPosition pointer);
 
