@@ -96,7 +96,8 @@ void TMainForm::ToggleProblems() {
   ProblemsView->setFocus();
 }
 
-// Worked out again only when the map or the check's switch changed since.
+// Worked out again only when the map or the check's switch changed since,
+// or, forced, for a list about to be shown.
 void TMainForm::RefreshProblems(bool force) {
   const uint64_t revision = Session.Document.Revision();
   if (MarkedCell && revision != MarkedRevision) MarkedCell.reset();
@@ -108,7 +109,8 @@ void TMainForm::RefreshProblems(bool force) {
   const QString count = ProblemCount(problems.size());
   BProblems->setText(count);
   BProblems->setVisible(!count.isEmpty());
-  ProblemsView->Show(problems);
+  // A hidden list is filled when it is shown.
+  if (force || ProblemsView->isVisible()) ProblemsView->Show(problems);
   PlaceProblems();
 }
 
@@ -132,6 +134,6 @@ void TMainForm::ShowPointerCell(int x, int y) {
   if (shown) ScreenAnchor = *shown;
   LPointerCell->setText(shown ? QStringLiteral("%1, %2").arg(cell.X).arg(cell.Y) : QString());
   LPointerCell->setVisible(shown.has_value());
-  PlaceProblems();
+  LPointerCell->adjustSize();
   RedrawView();
 }

@@ -47,14 +47,14 @@ Spring Shifted(Spring spring, int dx, int dy) {
 enum CellList { LeadChars, OtherChars, Objects, TextMarkers, CellListCount };
 using CellListCounts = std::array<int, CellListCount>;
 
-void Count(const MapCell& cell, CellListCounts& counts, int step) {
+void Count(const MapCell& cell, CellListCounts& counts) {
   if (IsLeadCharKind(cell.CharKind)) {
-    counts[LeadChars] += step;
+    ++counts[LeadChars];
   } else if (cell.CharKind != 0) {
-    counts[OtherChars] += step;
+    ++counts[OtherChars];
   }
-  if (cell.ObjectKind != 0) counts[Objects] += step;
-  if (cell.TextId != 0) counts[TextMarkers] += step;
+  if (cell.ObjectKind != 0) ++counts[Objects];
+  if (cell.TextId != 0) ++counts[TextMarkers];
 }
 
 // Clears each entry of the cell that its list has no room for; returns how
@@ -74,6 +74,27 @@ int LeaveOutWhatDoesNotFit(MapCell& cell, CellListCounts& counts) {
   fit(cell.ObjectKind, Objects);
   fit(cell.TextId, TextMarkers);
   return leftOut;
+}
+
+// Every cell of the area in storage becomes empty (all six bytes).
+void EmptyCells(MapEdit& edit, CellArea area) {
+  const Map& map = edit.Read();
+  for (int x = area.X; x < area.X + area.Width; ++x)
+    for (int y = area.Y; y < area.Y + area.Height; ++y)
+      if (Map::InStorage(x, y) && !(map.Cell(x, y) == MapCell{})) edit.Cell(x, y) = MapCell{};
+}
+
+// Removes the entries for which inside holds, keeping the others in order;
+// the list is handed out (and recorded) only when there is one to remove.
+template <typename Entry, std::size_t Capacity, typename Take, typename Inside>
+void RemoveEntries(const std::array<Entry, Capacity>& entries, int count, Take take,
+                   Inside inside) {
+  if (std::none_of(entries.begin(), entries.begin() + count, inside)) return;
+  auto list = take();
+  int kept = 0;
+  for (int i = 0; i < list.Count; ++i)
+    if (!inside(list.Slots[i])) list.Slots[kept++] = list.Slots[i];
+  list.Count = kept;
 }
 
 }  // namespace
@@ -118,31 +139,15 @@ std::unique_ptr<Map> CopyArea(const Map& map, CellArea area) {
 }
 
 void ClearArea(MapEdit edit, CellArea area) {
+  EmptyCells(edit, area);
   const Map& map = edit.Read();
-  for (int x = area.X; x < area.X + area.Width; ++x)
-    for (int y = area.Y; y < area.Y + area.Height; ++y)
-      if (Map::InStorage(x, y) && !(map.Cell(x, y) == MapCell{})) edit.Cell(x, y) = MapCell{};
   const auto inside = [&area](int x, int y) { return area.Contains(x, y); };
-  const auto keepOutside = [&inside](auto list, const auto& isInside) {
-    int kept = 0;
-    for (int i = 0; i < list.Count; ++i)
-      if (!isInside(list.Slots[i], inside)) list.Slots[kept++] = list.Slots[i];
-    list.Count = kept;
-  };
-  const bool platformsInside =
-      std::any_of(map.Platforms.begin(), map.Platforms.begin() + map.PlatformCount,
-                  [&](const Platform& p) { return AllPlatformCells(p, inside); });
-  if (platformsInside)
-    keepOutside(edit.Platforms(), [](const Platform& p, const auto& in) {
-      return AllPlatformCells(p, in);
-    });
-  const bool springsInside =
-      std::any_of(map.Springs.begin(), map.Springs.begin() + map.SpringCount,
-                  [&](const Spring& s) { return AllSpringPoints(s, inside); });
-  if (springsInside)
-    keepOutside(edit.Springs(), [](const Spring& s, const auto& in) {
-      return AllSpringPoints(s, in);
-    });
+  RemoveEntries(
+      map.Platforms, map.PlatformCount, [&edit] { return edit.Platforms(); },
+      [&inside](const Platform& p) { return AllPlatformCells(p, inside); });
+  RemoveEntries(
+      map.Springs, map.SpringCount, [&edit] { return edit.Springs(); },
+      [&inside](const Spring& s) { return AllSpringPoints(s, inside); });
 }
 
 int PlaceBlock(MapEdit edit, const Map& block, int x, int y) {
@@ -152,7 +157,7 @@ int PlaceBlock(MapEdit edit, const Map& block, int x, int y) {
   CellListCounts counts{};
   for (int cx = 1; cx <= map.Width; ++cx)
     for (int cy = 1; cy <= map.Height; ++cy)
-      if (!target.Contains(cx, cy)) Count(map.Cell(cx, cy), counts, 1);
+      if (!target.Contains(cx, cy)) Count(map.Cell(cx, cy), counts);
   int leftOut = 0;
   for (int cx = target.X; cx < target.X + target.Width; ++cx) {
     for (int cy = target.Y; cy < target.Y + target.Height; ++cy) {
@@ -161,27 +166,27 @@ int PlaceBlock(MapEdit edit, const Map& block, int x, int y) {
       if (!(map.Cell(cx, cy) == cell)) edit.Cell(cx, cy) = cell;
     }
   }
-  const auto onMap = [&map](int cx, int cy) { return map.InUse(cx, cy); };
+  // Checked in the block's coordinates: a platform's bytes would wrap.
+  const auto landsOnMap = [&map, x, y](int bx, int by) {
+    return map.InUse(bx + x - 1, by + y - 1);
+  };
   for (int i = 0; i < block.PlatformCount; ++i) {
-    const Platform platform = Shifted(block.Platforms[i], x - 1, y - 1);
-    if (!AllPlatformCells(block.Platforms[i], [&](int px, int py) {
-          return onMap(px + x - 1, py + y - 1);
-        }) ||
+    if (!AllPlatformCells(block.Platforms[i], landsOnMap) ||
         map.PlatformCount >= MaxFileListCount) {
       ++leftOut;
       continue;
     }
     PlatformList platforms = edit.Platforms();
-    platforms.Slots[platforms.Count++] = platform;
+    platforms.Slots[platforms.Count++] = Shifted(block.Platforms[i], x - 1, y - 1);
   }
   for (int i = 0; i < block.SpringCount; ++i) {
-    const Spring spring = Shifted(block.Springs[i], x - 1, y - 1);
-    if (!AllSpringPoints(spring, onMap) || map.SpringCount >= MaxFileListCount) {
+    const Spring& spring = block.Springs[i];
+    if (!AllSpringPoints(spring, landsOnMap) || map.SpringCount >= MaxFileListCount) {
       ++leftOut;
       continue;
     }
     SpringList springs = edit.Springs();
-    springs.Slots[springs.Count++] = spring;
+    springs.Slots[springs.Count++] = Shifted(spring, x - 1, y - 1);
   }
   return leftOut;
 }
@@ -193,9 +198,7 @@ void MoveArea(MapEdit edit, CellArea area, int dx, int dy) {
                             map.InUse(map.PrimaryCharX + dx, map.PrimaryCharY + dy);
   const int primaryX = map.PrimaryCharX + dx;
   const int primaryY = map.PrimaryCharY + dy;
-  for (int x = area.X; x < area.X + area.Width; ++x)
-    for (int y = area.Y; y < area.Y + area.Height; ++y)
-      if (Map::InStorage(x, y) && !(map.Cell(x, y) == MapCell{})) edit.Cell(x, y) = MapCell{};
+  EmptyCells(edit, area);
   const CellArea target = OnMap(map, area.MovedBy(dx, dy));
   for (int x = target.X; x < target.X + target.Width; ++x)
     for (int y = target.Y; y < target.Y + target.Height; ++y) {

@@ -38,6 +38,14 @@ WriteOutcome Failure(std::string error) {
 
 }  // namespace
 
+std::optional<TileCell> FilePrimaryZubo(const Map& map) {
+  if (map.PrimaryCharIsValid()) return TileCell{map.PrimaryCharX, map.PrimaryCharY};
+  for (int x = 1; x <= map.Width; ++x)
+    for (int y = 1; y <= map.Height; ++y)
+      if (map.Cell(x, y).CharKind == ZuboCharKind) return TileCell{x, y};
+  return std::nullopt;
+}
+
 LevelRecord CollectLevel(const Map& map) {
   LevelRecord record;
   record.Width = map.Width;

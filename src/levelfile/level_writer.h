@@ -1,12 +1,19 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "levelfile/level_record.h"
+#include "levelfile/map_problem.h"
 
 class Map;
+
+// The cell of the Zubo the level file makes primary (its first char entry):
+// the primary char when it is valid, else the first Zubo a column-major scan
+// of the cells in use meets; nothing without a Zubo.
+std::optional<TileCell> FilePrimaryZubo(const Map& map);
 
 // Collects what the level file holds from the cells in use, in file order.
 LevelRecord CollectLevel(const Map& map);

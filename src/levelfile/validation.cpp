@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "levelfile/file_limits.h"
+#include "levelfile/level_writer.h"
 #include "model/map.h"
 #include "model/message_texts.h"
 #include "model/object_sizes.h"
@@ -231,16 +232,15 @@ namespace {
 // chosen, which one that is may surprise.
 std::optional<MapProblem> UnchosenHero(const Map& map) {
   if (map.PrimaryCharIsValid()) return std::nullopt;
-  std::optional<TileCell> first;
   int zubos = 0;
-  for (int x = 1; x <= map.Width; ++x)
-    for (int y = 1; y <= map.Height; ++y)
-      if (map.Cell(x, y).CharKind == ZuboCharKind && zubos++ == 0) first = TileCell{x, y};
+  for (int x = 1; x <= map.Width && zubos < 2; ++x)
+    for (int y = 1; y <= map.Height && zubos < 2; ++y)
+      if (map.Cell(x, y).CharKind == ZuboCharKind) ++zubos;
   if (zubos < 2) return std::nullopt;
+  const TileCell first = *FilePrimaryZubo(map);
   return MapProblem{"Several Zubos stand on the map and none is the primary char: the level "
                     "file makes the one at (" +
-                        std::to_string(first->X) + ", " + std::to_string(first->Y) +
-                        ") primary.",
+                        std::to_string(first.X) + ", " + std::to_string(first.Y) + ") primary.",
                     first};
 }
 
