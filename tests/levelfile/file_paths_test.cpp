@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "scratch_folder.h"
+
 TEST(ProgramFolderTest, EndsInOneSlash) {
   EXPECT_EQ(ProgramFolder("/opt/zubo"), "/opt/zubo/");
   EXPECT_EQ(ProgramFolder("/opt/zubo/"), "/opt/zubo/");
@@ -63,4 +65,29 @@ TEST(OverwriteQuestionTest, NamesTheFileAsTypedWithTwoBlanks) {
   EXPECT_EQ(OverwriteQuestion("a"), "File a exists.  Overwrite?");
   EXPECT_EQ(OverwriteQuestion("levels/a"), "File levels/a exists.  Overwrite?");
   EXPECT_EQ(OverwriteQuestion(""), "File  exists.  Overwrite?");
+}
+
+TEST(LevelNamesTest, NamesOfPathsAndOfSiblings) {
+  EXPECT_EQ(NameForPath("/g/", "/g/levels/a.lvl"), "levels/a.lvl");
+  EXPECT_EQ(NameForPath("/g/", "/home/u/b.lvl"), "/home/u/b.lvl");
+  EXPECT_EQ(SiblingName("levels/level2.lvl", "level10.lvl"), "levels/level10.lvl");
+  EXPECT_EQ(SiblingName("level2.lvl", "level3.lvl"), "level3.lvl");
+  EXPECT_EQ(SiblingName("/x/y/a.lvl", "b.lvl"), "/x/y/b.lvl");
+  EXPECT_EQ(FolderOfName("levels/a.lvl"), "levels/");
+}
+
+// A level named on the command line is looked for under the program folder
+// first, then under the working folder.
+TEST(LevelNamesTest, CommandLineNamesAreFoundInTheProgramFolderFirst) {
+  ScratchFolder program;
+  ScratchFolder working;
+  WriteBytes(program.File("both.lvl"), {1});
+  WriteBytes(working.File("both.lvl"), {1});
+  WriteBytes(working.File("here.lvl"), {1});
+  const std::string p = program.Path.string() + "/";
+  const std::string w = working.Path.string() + "/";
+  EXPECT_EQ(LevelArgumentPath(p, w, "both.lvl"), p + "both.lvl");
+  EXPECT_EQ(LevelArgumentPath(p, w, "here.lvl"), w + "here.lvl");
+  EXPECT_EQ(LevelArgumentPath(p, w, "none.lvl"), p + "none.lvl");
+  EXPECT_EQ(LevelArgumentPath(p, w, "/abs/x.lvl"), "/abs/x.lvl");
 }
