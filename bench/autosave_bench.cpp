@@ -11,7 +11,7 @@
 
 #include "app/control_panel.h"
 #include "app/main_form.h"
-#include "app/message_boxes.h"
+#include "no_boxes.h"
 #include "editing/editor_session.h"
 #include "recovery/autosave.h"
 #include "bench_main.h"
@@ -19,13 +19,6 @@
 #include "model/map.h"
 
 namespace {
-
-class NoBoxes : public MessageBoxes {
- public:
-  void ShowMessage(const QString&) override {}
-  bool Confirm(const QString&) override { return false; }
-  QString ChooseOpenFile(const QString&, const QString&) override { return {}; }
-};
 
 // The editor in its program folder holding the full level, custom texts
 // included, with autosave on and its copies in a temporary folder.

@@ -14,6 +14,7 @@ class NoBoxes : public MessageBoxes {
     return false;
   }
   QString ChooseOpenFile(const QString&, const QString&) override { return {}; }
+  QString ChooseSaveFile(const QString&) override { return {}; }
 
   QString Shown;
 };

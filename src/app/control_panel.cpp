@@ -32,7 +32,8 @@ constexpr int EmulatorGroupLeft = 586;
 constexpr int SwitchesLeft = 748;
 constexpr int ToolPanelLeft = 872;
 constexpr int ToolPanelWidth = 330;
-constexpr int SeparatorXs[] = {220, 324, 580, 742, 866};
+constexpr int RecentLeft = 1210;
+constexpr int SeparatorXs[] = {220, 324, 580, 742, 866, 1204};
 
 // The zoom's edit is read-only, and its up-down ignores the arrow keys; the
 // arrow buttons work.
@@ -217,6 +218,11 @@ void ControlPanel::BuildFileGroup() {
   BNew = MakeButton(this, "BNew", "New", x + 53, 33, 50, 26);
   BHelp = MakeButton(this, "BHelp", "Help", x + 106, 33, 50, 26);
   BExit = MakeButton(this, "BExit", "Exit", x + 159, 33, 51, 26);
+  BRecent = Place(new QToolButton(this), "BRecent", RecentLeft, 5, 76, 24);
+  BRecent->setText(QStringLiteral("Recent"));
+  BRecent->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  BRecent->setPopupMode(QToolButton::InstantPopup);
+  BRecent->setFocusPolicy(Qt::NoFocus);
   const QFont groupFont = PixelFont(font(), 16);
   for (QWidget* widget : {static_cast<QWidget*>(LFile), static_cast<QWidget*>(IBOpenFile),
                           static_cast<QWidget*>(BSave), static_cast<QWidget*>(BNew),

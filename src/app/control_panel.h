@@ -60,6 +60,8 @@ class ControlPanel : public QFrame {
   QPushButton* BNew = nullptr;
   QPushButton* BHelp = nullptr;
   QPushButton* BExit = nullptr;
+  // The recent levels' menu, right of the tool panels.
+  QToolButton* BRecent = nullptr;
 
   // Map size group.
   QCheckBox* CBRiseLeft = nullptr;

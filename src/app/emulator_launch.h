@@ -35,6 +35,12 @@ std::string EmulatorLevelPath(const std::string& programFolder);
 // trailing "/" (the root folder stays "/").
 std::string EmulatorWorkingDirectory(const std::string& programFolder);
 
+// What the emulator needs and cannot find, for a person: java on the search
+// path, and the emulator's archive and the game's folder in the program
+// folder. Empty when all are there.
+std::string MissingForEmulator(const std::string& programFolder);
+
 // Starts the emulator with the arguments of the string in the program
-// folder; it runs on its own, and whether it starts is not watched.
-void StartEmulator(const std::string& programFolder, const std::string& argumentString);
+// folder; it runs on its own, and what it does once started is not
+// watched. Empty, or why java could not be started.
+std::string StartEmulator(const std::string& programFolder, const std::string& argumentString);

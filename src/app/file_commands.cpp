@@ -58,12 +58,19 @@ std::optional<std::string> FileCommands::ChooseLevel() const {
 // A name where nothing exists leaves the map and its Saved as they were;
 // anything else that is there (a folder, a FIFO, a device, a file that is
 // no level) is opened, and fails as a level.
-std::optional<std::string> FileCommands::LevelToOpen() const {
-  if (!MayDropChanges(MessageTexts::NotSavedLoad)) return std::nullopt;
+std::optional<std::string> FileCommands::ExistingLevel() const {
   const std::string path = LevelFilePath(Session.ProgramFolder, Session.Document.FileName());
   if (Exists(path)) return SystemPath(path);
   Boxes.ShowMessage(Text(MessageTexts::FileNotFound));
   return std::nullopt;
+}
+
+std::optional<std::string> FileCommands::ChooseSaveName() const {
+  const std::string& name = Session.Document.FileName();
+  const QString chosen = Boxes.ChooseSaveFile(
+      QString::fromStdString(LevelFilePath(Session.ProgramFolder, name)));
+  if (chosen.isEmpty()) return std::nullopt;
+  return NameForPath(Session.ProgramFolder, chosen.toStdString());
 }
 
 // Save runs whether or not the map has unsaved changes.
@@ -85,6 +92,11 @@ bool FileCommands::Save(bool customTexts) {
 void FileCommands::RunEmulator(bool customTexts, const std::string& argumentString,
                                std::optional<CellPosition> start) {
   if (!CheckForWrite(customTexts)) return;
+  const std::string missing = MissingForEmulator(Session.ProgramFolder);
+  if (!missing.empty()) {
+    Boxes.ShowMessage(QString::fromStdString(missing));
+    return;
+  }
   const std::string path = SystemPath(EmulatorLevelPath(Session.ProgramFolder));
   const MapToWrite written(Session.Document.GetMap(), Session.Tools.FinishedPlatformCount());
   std::unique_ptr<Map> moved;
@@ -99,7 +111,8 @@ void FileCommands::RunEmulator(bool customTexts, const std::string& argumentStri
   if (!Reported(WriteLevelFile(moved ? *moved : written.Get(), path), EmulatorCopyFailure,
                 EmulatorLevelName))
     return;
-  StartEmulator(Session.ProgramFolder, argumentString);
+  const std::string failure = StartEmulator(Session.ProgramFolder, argumentString);
+  if (!failure.empty()) Boxes.ShowMessage(QString::fromStdString(failure));
 }
 
 bool FileCommands::CheckForWrite(bool customTexts) {

@@ -21,10 +21,12 @@ class FileCommands {
   // The name under the program folder of a file chosen in the open dialog;
   // none when the dialog is cancelled or the file lies outside the folder.
   std::optional<std::string> ChooseLevel() const;
-  // The path of the level named in the file name box, after the question
-  // about unsaved changes; none after a refusal or "File not found!". The
-  // name stays as it is whatever happens.
-  std::optional<std::string> LevelToOpen() const;
+  // The path of the level named in the file name box; none after "File
+  // not found!". The name stays as it is whatever happens.
+  std::optional<std::string> ExistingLevel() const;
+  // Save As: the name for a path chosen in the save dialog, which starts at
+  // the level named in the file name box; none when cancelled.
+  std::optional<std::string> ChooseSaveName() const;
   // Save: the name, the question before replacing a file, the check with
   // its messages and the write. True when the file was written; a failed
   // write keeps the old file and Saved as they were.
@@ -32,6 +34,8 @@ class FileCommands {
   // "Run Emu": the check, the emulator's copy (which does not count as
   // saving the map) and the emulator. Both writes leave a platform being
   // placed out of the file.
+  // What the emulator needs and the game folder lacks is said before
+  // anything is written; a java that cannot be started is said too.
   // With a start cell ("Play from here"), the emulator's copy has the hero
   // moved there; the map in the editor stays as it is.
   void RunEmulator(bool customTexts, const std::string& argumentString,

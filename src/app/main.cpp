@@ -1,9 +1,11 @@
 #include <QApplication>
+#include <QDir>
 #include <csignal>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "app/game_folder.h"
 #include "app/main_form.h"
 #include "app/message_boxes.h"
 #include "app/start_options.h"
@@ -34,6 +36,11 @@ int main(int argc, char** argv) {
   QApplication::setOrganizationName(QStringLiteral("Zubo"));
   QtMessageBoxes boxes;
   EditorSession session;
+  const GameFolders folders =
+      ChooseGameFolders(QString::fromLocal8Bit(options.GameFolder.c_str()), QDir::currentPath(),
+                        QCoreApplication::applicationDirPath());
+  session.ProgramFolder = folders.Program;
+  session.TileFolder = folders.Tiles;
   Autosave autosave;
   TMainForm mainForm(boxes, session, autosave, !options.SpecialTools);
   if (!mainForm.StartUp()) return 1;
@@ -41,5 +48,6 @@ int main(int argc, char** argv) {
   mainForm.show();
   mainForm.StartAutosave(options.AutosaveSeconds);
   mainForm.OfferRecovery();
+  if (!options.Level.empty()) mainForm.OpenStartLevel(options.Level);
   return QApplication::exec();
 }

@@ -27,6 +27,7 @@
 #include "model/map.h"
 #include "model/message_texts.h"
 #include "app/draw_surface.h"
+#include "app/level_navigator.h"
 #include "app/map_presenter.h"
 #include "view/palette.h"
 #include "view/tile_counters.h"
@@ -84,6 +85,7 @@ void TMainForm::ConnectControls() {
   ConnectEditing();
   ConnectCamera();
   ConnectFiles();
+  ConnectLevels();
   ConnectAreas();
   ConnectProblems();
   ConnectCustomTexts();
@@ -153,7 +155,9 @@ void TMainForm::StartEditingState() {
 }
 
 bool TMainForm::LoadTiles() {
-  const TileLoadResult result = LoadTileSets(QDir::currentPath() + QLatin1Char('/'), Session.Sets);
+  const QString folder = Session.TileFolder.empty() ? QDir::currentPath() + QLatin1Char('/')
+                                                    : QString::fromStdString(Session.TileFolder);
+  const TileLoadResult result = LoadTileSets(folder, Session.Sets);
   if (!result.Ok) {
     Boxes.ShowMessage(result.Error);
     return false;
@@ -192,6 +196,7 @@ void TMainForm::showEvent(QShowEvent* event) {
 // would be the one already shown is not drawn again.
 void TMainForm::TimerTimer() {
   RefreshProblems();
+  Levels->ShowState();
   if (Presenter && !Presenter->RedrawIfChanged(Session.Document.GetMap(), CurrentViewInputs()))
     RecoverCorruptedMap();
 }

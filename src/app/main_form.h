@@ -26,6 +26,7 @@ class QKeyEvent;
 class QTimer;
 class TDrawSurface;
 class ProblemsList;
+class LevelNavigator;
 class QLabel;
 class QToolButton;
 class ReplaceTilesDialog;
@@ -69,6 +70,15 @@ class TMainForm : public QWidget {
   void BNewClick();
   void IBOpenFileClick();
   void LoadLevelFile();
+  // Opens the level of this name as Open does once the user agreed to drop
+  // unsaved changes: the question comes before the name goes into the file
+  // name box (the command line, a drop, recent levels, next and previous).
+  void OpenLevelNamed(const std::string& name);
+  // The level named on the command line, looked for under the program
+  // folder first, then under the working directory.
+  void OpenStartLevel(const std::string& argument);
+  // Ctrl+Shift+S: the save dialog, its name into the file name box, Save.
+  void SaveAsClick();
   void BSaveClick();
   void BExitClick();
   // Validates, writes the emulator's level file and starts the emulator.
@@ -125,6 +135,8 @@ class TMainForm : public QWidget {
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
 
@@ -133,6 +145,11 @@ class TMainForm : public QWidget {
   void ConnectEditing();
   void ConnectCamera();
   void ConnectFiles();
+  // Recent levels, next and previous, the watch on the open file, drops,
+  // and the keys of the file commands.
+  void ConnectLevels();
+  // Reads the level file at path in place of the map; the user has agreed.
+  void ReadLevelFile(const std::string& path);
   void ConnectCustomTexts();
   void SizeToScreen();
   void StartEditingState();
@@ -198,6 +215,7 @@ class TMainForm : public QWidget {
   ProblemsList* ProblemsView = nullptr;
   QToolButton* BProblems = nullptr;
   QLabel* LPointerCell = nullptr;
+  LevelNavigator* Levels = nullptr;
   uint64_t ProblemsRevision = UINT64_MAX;
   bool ProblemsCustomTexts = false;
   std::optional<CellPosition> MarkedCell;

@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "app/control_panel.h"
+#include "app/level_navigator.h"
 #include "app/custom_texts.h"
 #include "app/file_commands.h"
 #include "app/main_form.h"
@@ -51,6 +52,7 @@ void TMainForm::BNewClick() {
   if (!Files.MayDropChanges(MessageTexts::NotSavedNew)) return;
   NewMap();
   Recovery.Drop();
+  Levels->Closed();
 }
 
 void TMainForm::IBOpenFileClick() {
@@ -62,27 +64,49 @@ void TMainForm::IBOpenFileClick() {
 
 // A cancelled load leaves the old map under the new name.
 void TMainForm::LoadLevelFile() {
-  const std::optional<std::string> path = Files.LevelToOpen();
-  if (!path) return;
+  if (!Files.MayDropChanges(MessageTexts::NotSavedLoad)) return;
+  const std::optional<std::string> path = Files.ExistingLevel();
+  if (path) ReadLevelFile(*path);
+}
+
+void TMainForm::OpenLevelNamed(const std::string& name) {
+  if (!Files.MayDropChanges(MessageTexts::NotSavedLoad)) return;
+  Panel1->ESoubor->setText(QString::fromStdString(name));
+  const std::optional<std::string> path = Files.ExistingLevel();
+  if (path) ReadLevelFile(*path);
+}
+
+void TMainForm::ReadLevelFile(const std::string& path) {
   Session.Document.MarkSaved();
   NewMap();
   Recovery.Drop();
-  const OpenedLevel opened = OpenLevelFile(Session.Document, *path);
+  const OpenedLevel opened = OpenLevelFile(Session.Document, path);
   if (!opened.Read) {
     // Nothing of the file survives: an empty 20 x 20 map takes its place.
     NewDefaultMap();
-    std::fprintf(stderr, "zubo-editor: could not load %s: %s\n", path->c_str(),
+    Levels->Closed();
+    std::fprintf(stderr, "zubo-editor: could not load %s: %s\n", path.c_str(),
                  opened.Problem.c_str());
     Boxes.ShowMessage(QString::fromLatin1(MessageTexts::LoadError));
     return;
   }
   SetCustomTextsMemo(opened.CustomTexts);
   ShowMapValues();
+  Levels->Opened();
   if (opened.Mended) Session.Document.MarkChanged();
 }
 
 void TMainForm::BSaveClick() {
-  if (Files.Save(CustomTextsSwitch)) Recovery.Drop();
+  if (!Files.Save(CustomTextsSwitch)) return;
+  Recovery.Drop();
+  Levels->Saved();
+}
+
+void TMainForm::SaveAsClick() {
+  const std::optional<std::string> name = Files.ChooseSaveName();
+  if (!name) return;
+  Panel1->ESoubor->setText(QString::fromStdString(*name));
+  BSaveClick();
 }
 
 // Closing goes through closeEvent, which asks about unsaved changes.

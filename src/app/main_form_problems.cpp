@@ -10,6 +10,7 @@
 #include <QToolButton>
 
 #include "app/control_panel.h"
+#include "app/level_navigator.h"
 #include "app/draw_surface.h"
 #include "app/main_form.h"
 #include "app/problems_list.h"
@@ -82,6 +83,7 @@ void TMainForm::PlaceProblems() {
   for (QWidget* widget : {static_cast<QWidget*>(ProblemsView), static_cast<QWidget*>(BProblems),
                           static_cast<QWidget*>(LPointerCell)})
     widget->raise();
+  Levels->PlaceStateLine(DXDraw->geometry());
 }
 
 void TMainForm::ToggleProblems() {

@@ -42,3 +42,13 @@ QString QtMessageBoxes::ChooseOpenFile(const QString& folder, const QString& fil
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
   return dialog.selectedFiles().constFirst();
 }
+
+QString QtMessageBoxes::ChooseSaveFile(const QString& start) {
+  QFileDialog dialog(QApplication::activeWindow(), QStringLiteral("Save level as"), start,
+                     QStringLiteral("Zubo level (*.lvl);;All files (*)"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(QStringLiteral("lvl"));
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+  return dialog.selectedFiles().constFirst();
+}

@@ -17,6 +17,10 @@ class MessageBoxes {
   // The file-open dialog starting in folder; an empty string when cancelled.
   // The file need not exist.
   virtual QString ChooseOpenFile(const QString& folder, const QString& filter) = 0;
+  // The save dialog starting at the path (a folder, or a file in one); the
+  // chosen path, with ".lvl" added to a name without a suffix, or an empty
+  // string when cancelled. It asks nothing about replacing a file.
+  virtual QString ChooseSaveFile(const QString& start) = 0;
 };
 
 // The real boxes: QMessageBox and QFileDialog, modal, over the active window.
@@ -25,6 +29,7 @@ class QtMessageBoxes : public MessageBoxes {
   void ShowMessage(const QString& text) override;
   bool Confirm(const QString& text) override;
   QString ChooseOpenFile(const QString& folder, const QString& filter) override;
+  QString ChooseSaveFile(const QString& start) override;
 };
 
 // The program's texts separate lines with a lone carriage return; a box

@@ -3,13 +3,19 @@
 #include <string>
 #include <vector>
 
-// What the editor is started with: zubo-editor [--special-tools] [--autosave N] [--help].
+// What the editor is started with:
+// zubo-editor [--special-tools] [--autosave N] [--game DIR] [--help] [LEVEL].
 struct StartOptions {
   // The start-up switch off: the special tools panel in place of the custom
   // texts panel, and no custom-text check before a write.
   bool SpecialTools = false;
   // Seconds between recovery copies while the map has unsaved changes; 0 writes none.
   int AutosaveSeconds = 30;
+  // The game folder (--game DIR); empty: the working directory's tile sets
+  // and the executable's folder.
+  std::string GameFolder;
+  // The level to open at start-up; empty: none.
+  std::string Level;
   bool Help = false;
   // Why the command line is not understood; empty when it is.
   std::string Error;

@@ -12,8 +12,9 @@
 
 // What the editor works on and with, apart from its window: the document,
 // the view's geometry (zoom, camera, surface size), the tile sets, the tools,
-// and the program folder that level file names are taken under (with a
-// trailing "/"). The window shows it and hands it the user's events.
+// the program folder that level file names are taken under (with a
+// trailing "/"), and the folder the tile sets come from (empty: the working
+// directory). The window shows it and hands it the user's events.
 struct EditorSession {
   EditorSession() = default;
   explicit EditorSession(std::unique_ptr<Map> map) : Document(std::move(map)) {}
@@ -23,4 +24,5 @@ struct EditorSession {
   TileSets Sets;
   ToolController Tools{Document, View, Sets};
   std::string ProgramFolder;
+  std::string TileFolder;
 };

@@ -40,7 +40,7 @@ class FailedWritesTest : public LevelFilesTest {
   void SetUp() override {
     ASSERT_TRUE(Java.IsValid());
     LevelFilesTest::SetUp();
-    ASSERT_TRUE(QDir(Program.path()).mkpath(QStringLiteral("zuboapp/levels")));
+    ASSERT_TRUE(MakeEmulatorFolders());
     MakeValid();
   }
 

@@ -25,12 +25,20 @@ class FakeMessageBoxes : public MessageBoxes {
     return ChosenFile;
   }
 
+  QString ChooseSaveFile(const QString& start) override {
+    SaveDialogs.append(start);
+    Log.append(QStringLiteral("save dialog: ") + start);
+    return ChosenSaveFile;
+  }
+
   QStringList Messages;
   QStringList Questions;
   QStringList OpenDialogs;
+  QStringList SaveDialogs;
   // Messages, questions and dialogs in the order they were shown.
   QStringList Log;
   bool ConfirmAnswer = true;
   QList<bool> Answers;
   QString ChosenFile;
+  QString ChosenSaveFile;
 };

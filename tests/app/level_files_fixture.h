@@ -50,6 +50,13 @@ class LevelFilesTest : public EditingTest {
     QTest::keyClicks(edit, name);
   }
 
+  // What "Run Emu" needs in the program folder: the game's levels folder
+  // and an emulator archive (java itself is a test's stand-in).
+  bool MakeEmulatorFolders() const {
+    return QDir(Program.path()).mkpath(QStringLiteral("zuboapp/levels")) &&
+           WriteBytes(InFolder(QStringLiteral("korvax.jar")), "stand-in");
+  }
+
   // The smallest map that may be written: Zubo at (1, 1), the end at (2, 1).
   void MakeValid() {
     TheMap().Cell(1, 1).CharKind = ZuboCharKind;

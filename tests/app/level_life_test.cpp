@@ -32,7 +32,7 @@ class LevelLifeTest : public LevelFilesTest {
   void SetUp() override {
     ASSERT_TRUE(Java.IsValid());
     LevelFilesTest::SetUp();
-    ASSERT_TRUE(QDir(Program.path()).mkpath(QStringLiteral("zuboapp/levels")));
+    ASSERT_TRUE(MakeEmulatorFolders());
   }
 
   void Choose(int mode, int selected) {

@@ -66,7 +66,7 @@ class RandomEventsTest : public LevelFilesTest {
   void SetUp() override {
     ASSERT_TRUE(Java.IsValid());
     LevelFilesTest::SetUp();
-    ASSERT_TRUE(QDir(Program.path()).mkpath(QStringLiteral("zuboapp/levels")));
+    ASSERT_TRUE(MakeEmulatorFolders());
     // The timers are driven by the stream, so that a seed replays exactly.
     RedrawTimer()->blockSignals(true);
     CameraTimer()->blockSignals(true);

@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QSpinBox>
+#include <optional>
 
 #include "app/emulator_launch.h"
 #include "level_files_fixture.h"
@@ -30,7 +31,7 @@ class RunEmuTest : public LevelFilesTest {
   void SetUp() override {
     ASSERT_TRUE(Java.IsValid());
     LevelFilesTest::SetUp();
-    ASSERT_TRUE(QDir(Program.path()).mkpath(QStringLiteral("zuboapp/levels")));
+    ASSERT_TRUE(MakeEmulatorFolders());
     MakeValid();
   }
 
@@ -114,15 +115,44 @@ TEST_F(RunEmuTest, FailedValidationWritesAndStartsNothing) {
   EXPECT_EQ(FileBytes(EmulatorLevel()), QByteArray("earlier"));
 }
 
-TEST_F(RunEmuTest, FailedWriteIsReportedAndJavaIsNotStarted) {
-  ASSERT_TRUE(QDir(InFolder(QStringLiteral("zuboapp"))).removeRecursively());
-  ClickCell(Qt::LeftButton, 7, 7);
-  ClickButton(Panel().BRunEmu);
-  EXPECT_EQ(Boxes.Messages,
-            QStringList{QStringLiteral("Could not write zuboapp/levels/ed.lvl for the emulator: "
-                                       "No such file or directory.")});
-  EXPECT_FALSE(Started(500));
-  EXPECT_FALSE(TheMap().Saved);
+// What is missing is said before anything is written; a java on the path
+// that cannot run is said once it fails to start.
+TEST_F(RunEmuTest, WhatTheEmulatorLacksIsSaidAndNothingIsWritten) {
+  const QString folder = Folder();
+  const QString noArchive = QStringLiteral("Cannot run the emulator: the game folder %1 has no korvax.jar.").arg(folder);
+  struct Case {
+    bool Archive, Game;
+    const char* Java;  // the script on PATH, or none
+    QString Message;
+  };
+  const Case cases[] = {
+      {false, true, RecordingJava, noArchive},
+      {true, false, RecordingJava,
+       QStringLiteral("Cannot run the emulator: the game folder %1 has no zuboapp/.").arg(folder)},
+      {false, false, nullptr,
+       QStringLiteral("Cannot run the emulator: java is not on the search path (PATH), and the "
+                      "game folder %1 has no korvax.jar and no zuboapp/.").arg(folder)},
+      {true, true, "#!/no/such/interpreter\n", QStringLiteral("Could not start java: ")},
+  };
+  const QByteArray path = qgetenv("PATH");
+  for (const Case& c : cases) {
+    ASSERT_TRUE(QDir(InFolder(QStringLiteral("zuboapp"))).removeRecursively());
+    QFile::remove(InFolder(QStringLiteral("korvax.jar")));
+    ASSERT_TRUE(MakeEmulatorFolders());
+    if (!c.Archive) QFile::remove(InFolder(QStringLiteral("korvax.jar")));
+    if (!c.Game) ASSERT_TRUE(QDir(InFolder(QStringLiteral("zuboapp"))).removeRecursively());
+    std::optional<StandInJava> java;
+    if (c.Java) java.emplace(c.Java);
+    qputenv("PATH", c.Java ? qgetenv("PATH").split(':').first() : QByteArray("/nonexistent"));
+    Boxes.Messages.clear();
+    ClickButton(Panel().BRunEmu);
+    qputenv("PATH", path);
+    ASSERT_EQ(Boxes.Messages.size(), 1) << c.Message.toStdString();
+    EXPECT_TRUE(Boxes.Messages.first().startsWith(c.Message)) << Boxes.Messages.first().toStdString();
+    EXPECT_EQ(QFile::exists(EmulatorLevel()), c.Archive && c.Game);
+    QFile::remove(EmulatorLevel());
+  }
+  EXPECT_FALSE(Started(200));
 }
 
 TEST_F(RunEmuTest, APlatformBeingPlacedIsLeftOutOfTheEmulatorsLevel) {

@@ -1,4 +1,5 @@
-// The editor's command line: --special-tools, --autosave N and --help.
+// The editor's command line: --special-tools, --autosave N, --game DIR, --help
+// and a level.
 
 #include "app/start_options.h"
 
@@ -22,6 +23,8 @@ TEST(StartOptions, ReadsTheOptionsAndRefusesAnythingElse) {
     int AutosaveSeconds;
     bool Help;
     bool Refused;
+    std::string Game = {};
+    std::string Level = {};
   };
   const Case cases[] = {
       {{}, false, 30, false, false},
@@ -35,7 +38,12 @@ TEST(StartOptions, ReadsTheOptionsAndRefusesAnythingElse) {
       {{"--autosave=1x"}, false, -1, false, true},
       {{"--autosave", "86401"}, false, -1, false, true},
       {{"--special"}, false, 30, false, true},
-      {{"levels/demo.lvl"}, false, 30, false, true},
+      {{"levels/demo.lvl"}, false, 30, false, false, "", "levels/demo.lvl"},
+      {{"--game", "/g", "a.lvl", "--autosave=3"}, false, 3, false, false, "/g", "a.lvl"},
+      {{"--game=../my game"}, false, 30, false, false, "../my game"},
+      {{"--game"}, false, 30, false, true},
+      {{"--game="}, false, 30, false, true},
+      {{"a.lvl", "b.lvl"}, false, 30, false, true, "", "a.lvl"},
   };
   for (const Case& c : cases) {
     const StartOptions options = ParseStartOptions(c.Arguments);
@@ -46,6 +54,8 @@ TEST(StartOptions, ReadsTheOptionsAndRefusesAnythingElse) {
     }
     EXPECT_EQ(options.Help, c.Help) << line;
     EXPECT_EQ(!options.Error.empty(), c.Refused) << line;
+    EXPECT_EQ(options.GameFolder, c.Game) << line;
+    EXPECT_EQ(options.Level, c.Level) << line;
   }
 }
 
