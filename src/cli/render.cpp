@@ -1,5 +1,7 @@
 #include "cli/render.h"
 
+#include "levelfile/file_paths.h"
+
 #include <QBuffer>
 #include <QByteArray>
 #include <QDir>
@@ -14,6 +16,7 @@
 
 #include "cli/commands.h"
 #include "files/safe_file.h"
+#include "levelfile/file_paths.h"
 #include "model/map.h"
 #include "model/message_texts.h"
 #include "view/map_view.h"
@@ -99,7 +102,7 @@ std::optional<RenderOptions> ParseRenderArguments(const std::vector<std::string>
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     const bool takesValue = arg == "--zoom" || arg == "--size" || arg == "--camera" ||
-                            arg == "--tiles" || arg == "--compression";
+                            arg == "--tiles" || arg == "--game" || arg == "--compression";
     if (!takesValue) {
       if (arg.rfind("--", 0) == 0) return Refuse("Unknown option " + arg + ".");
       files.push_back(arg);
@@ -123,12 +126,19 @@ std::optional<RenderOptions> ParseRenderArguments(const std::vector<std::string>
       if (value != "fast" && value != "small")
         return Refuse("The compression must be fast or small.");
       options.Compression = value == "fast" ? PngCompression::Fast : PngCompression::Small;
+    } else if (arg == "--game") {
+      options.GameFolder = value;
     } else {
       options.TilesFolder = value;
     }
   }
   if (files.size() != 2) return Refuse("render needs a level FILE and an image OUT.");
-  options.LevelPath = files[0];
+  // With a game folder, a level name is found there first, as the editor
+  // finds the level named on its command line.
+  options.LevelPath = options.GameFolder.empty()
+                          ? files[0]
+                          : LevelArgumentPath(ProgramFolder(options.GameFolder), "./", files[0]);
+  if (options.TilesFolder.empty()) options.TilesFolder = options.GameFolder;
   options.ImagePath = files[1];
   options.ImageFormat = FormatFor(options.ImagePath);
   if (options.ImageFormat.empty()) return Refuse("The image OUT must end in .png or .bmp.");

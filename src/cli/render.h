@@ -17,7 +17,8 @@ struct RenderOptions {
   int Height = 0;
   int CameraX = 0;
   int CameraY = 0;
-  std::string TilesFolder;  // empty: the working directory
+  std::string TilesFolder;  // empty: the game folder, else the working directory
+  std::string GameFolder;   // empty: none
   PngCompression Compression = PngCompression::Fast;
 };
 

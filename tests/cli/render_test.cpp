@@ -128,13 +128,20 @@ TEST_F(RenderTest, FullLevelAtZoomTenAndTwo) {
   EXPECT_EQ(two, Redraw(level, 2, -1, -1));
 }
 
-TEST_F(RenderTest, TileSetsComeFromTheWorkingDirectoryOrTiles) {
+TEST_F(RenderTest, TileSetsComeFromTheWorkingDirectoryTilesOrTheGameFolder) {
   const std::string out = Path("tiles.png");
-  EXPECT_EQ(Run("render '" + DemoLevel + "' '" + out + "'", Dir.path().toStdString()), 2);
+  const std::string dir = Dir.path().toStdString();
+  EXPECT_EQ(Run("render '" + DemoLevel + "' '" + out + "'", dir), 2);
   EXPECT_EQ(Run("render '" + DemoLevel + "' '" + out + "' --tiles '" + ProgramDir + "' --zoom 15",
-                Dir.path().toStdString()),
+                dir),
             0);
   EXPECT_EQ(Load(out), Redraw(DemoLevel, 15, -1, -1));
+  // --game: the game's tile sets, and a level name found in the game first.
+  ASSERT_TRUE(QFile::remove(QString::fromStdString(out)));
+  EXPECT_EQ(Run("render levels/demo.lvl '" + out + "' --game '" + ProgramDir + "' --zoom 15", dir),
+            0);
+  EXPECT_EQ(Load(out), Redraw(DemoLevel, 15, -1, -1));
+  EXPECT_EQ(Run("render levels/demo.lvl '" + out + "' --game '" + dir + "'", dir), 2);
 }
 
 TEST_F(RenderTest, FileErrorsExitWithTwo) {
