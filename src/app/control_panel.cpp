@@ -218,7 +218,7 @@ void ControlPanel::BuildFileGroup() {
   BNew = MakeButton(this, "BNew", "New", x + 53, 33, 50, 26);
   BHelp = MakeButton(this, "BHelp", "Help", x + 106, 33, 50, 26);
   BExit = MakeButton(this, "BExit", "Exit", x + 159, 33, 51, 26);
-  BRecent = Place(new QToolButton(this), "BRecent", RecentLeft, 5, 76, 24);
+  BRecent = Place(new QToolButton(this), "BRecent", RecentLeft, 5, 64, 24);
   BRecent->setText(QStringLiteral("Recent"));
   BRecent->setToolButtonStyle(Qt::ToolButtonTextOnly);
   BRecent->setPopupMode(QToolButton::InstantPopup);
