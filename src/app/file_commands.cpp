@@ -50,7 +50,8 @@ std::optional<std::string> FileCommands::ChooseLevel() const {
   const QString chosen =
       Boxes.ChooseOpenFile(QString::fromStdString(Session.ProgramFolder), Text(OpenFilter));
   if (chosen.isEmpty()) return std::nullopt;
-  std::optional<std::string> name = NameInProgramFolder(Session.ProgramFolder, chosen.toStdString());
+  std::optional<std::string> name =
+      NameInProgramFolder(Session.ProgramFolder, chosen.toStdString());
   if (!name) Boxes.ShowMessage(Text(MessageTexts::OutsideEditorFolder));
   return name;
 }
@@ -67,8 +68,8 @@ std::optional<std::string> FileCommands::ExistingLevel() const {
 
 std::optional<std::string> FileCommands::ChooseSaveName() const {
   const std::string& name = Session.Document.FileName();
-  const QString chosen = Boxes.ChooseSaveFile(
-      QString::fromStdString(LevelFilePath(Session.ProgramFolder, name)));
+  const QString chosen =
+      Boxes.ChooseSaveFile(QString::fromStdString(LevelFilePath(Session.ProgramFolder, name)));
   if (chosen.isEmpty()) return std::nullopt;
   return NameForPath(Session.ProgramFolder, chosen.toStdString());
 }
@@ -81,8 +82,7 @@ bool FileCommands::Save(bool customTexts) {
     return false;
   }
   const std::string path = LevelFilePath(Session.ProgramFolder, name);
-  if (Exists(path) && !Boxes.Confirm(QString::fromStdString(OverwriteQuestion(name))))
-    return false;
+  if (Exists(path) && !Boxes.Confirm(QString::fromStdString(OverwriteQuestion(name)))) return false;
   return CheckForWrite(customTexts) &&
          Reported(SaveLevelFile(Session.Document, SystemPath(path),
                                 Session.Tools.FinishedPlatformCount()),
@@ -116,8 +116,8 @@ void FileCommands::RunEmulator(bool customTexts, const std::string& argumentStri
 }
 
 bool FileCommands::CheckForWrite(bool customTexts) {
-  const ValidationResult result = ::CheckForWrite(Session.Document, customTexts,
-                                                  Session.Tools.FinishedPlatformCount());
+  const ValidationResult result =
+      ::CheckForWrite(Session.Document, customTexts, Session.Tools.FinishedPlatformCount());
   Session.Tools.SettleStep();
   for (const std::string& message : result.Messages)
     Boxes.ShowMessage(QString::fromStdString(message));

@@ -23,8 +23,8 @@ GameFolders ChooseGameFolders(const QString& game, const QString& workingFolder,
     const std::string folder = FolderPath(QDir(workingFolder).absoluteFilePath(game));
     return {folder, folder};
   }
-  const QString tiles =
-      HasTileSets(workingFolder) || !HasTileSets(executableFolder) ? workingFolder
-                                                                  : executableFolder;
+  const QString tiles = HasTileSets(workingFolder) || !HasTileSets(executableFolder)
+                            ? workingFolder
+                            : executableFolder;
   return {FolderPath(tiles), FolderPath(executableFolder)};
 }

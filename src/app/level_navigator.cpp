@@ -58,11 +58,7 @@ std::string SystemPath(const std::string& path) {
 
 LevelNavigator::LevelNavigator(QWidget& window, ControlPanel& panel, MessageBoxes& boxes,
                                EditorSession& session, Actions actions)
-    : QObject(&window),
-      Panel(panel),
-      Boxes(boxes),
-      Session(session),
-      Do(std::move(actions)) {
+    : QObject(&window), Panel(panel), Boxes(boxes), Session(session), Do(std::move(actions)) {
   StateLine = new QLabel(&window);
   StateLine->setObjectName(QStringLiteral("LFileState"));
   StateLine->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -79,11 +75,7 @@ LevelNavigator::LevelNavigator(QWidget& window, ControlPanel& panel, MessageBoxe
   ShowState();
 }
 
-void LevelNavigator::Opened() {
-  Belongs(true);
-}
-
-void LevelNavigator::Saved() {
+void LevelNavigator::InFile() {
   Belongs(true);
 }
 
@@ -97,8 +89,9 @@ void LevelNavigator::Belongs(bool toFile) {
   Watch.Watch(toFile ? PathOf(MapFileName) : std::string());
   Note.clear();
   if (toFile) {
-    Recent().Add(QDir::cleanPath(QFileInfo(QString::fromStdString(LevelFilePath(
-                   Session.ProgramFolder, MapFileName))).absoluteFilePath()));
+    Recent().Add(QDir::cleanPath(
+        QFileInfo(QString::fromStdString(LevelFilePath(Session.ProgramFolder, MapFileName)))
+            .absoluteFilePath()));
   }
   ShowState();
 }
@@ -108,7 +101,8 @@ void LevelNavigator::OpenNeighbour(int step) {
   if (name.empty()) return;
   const std::string folder = LevelFilePath(Session.ProgramFolder, FolderOfName(name));
   const std::string file = name.substr(FolderOfName(name).size());
-  const std::optional<std::string> next = NeighbourLevel(LevelFilesIn(SystemPath(folder)), file, step);
+  const std::optional<std::string> next =
+      NeighbourLevel(LevelFilesIn(SystemPath(folder)), file, step);
   if (!next) {
     ShowNote(Text(step > 0 ? NoNextNote : NoPreviousNote));
     return;
@@ -127,7 +121,6 @@ void LevelNavigator::FillRecentMenu() {
   for (const QString& path : paths) {
     const QString shown = Name(NameForPath(Session.ProgramFolder, path.toStdString()));
     QAction* action = menu->addAction(shown);
-    action->setData(path);
     connect(action, &QAction::triggered, this, [this, path] { ChooseRecent(path); });
   }
   if (paths.isEmpty()) menu->addAction(Text(NoRecentText))->setEnabled(false);

@@ -38,13 +38,12 @@ class LevelNavigator : public QObject {
   // How often the open level's file is looked at.
   static constexpr int DiskCheckMs = 1000;
 
-  LevelNavigator(QWidget& window, ControlPanel& panel, MessageBoxes& boxes,
-                 EditorSession& session, Actions actions);
+  LevelNavigator(QWidget& window, ControlPanel& panel, MessageBoxes& boxes, EditorSession& session,
+                 Actions actions);
 
   // The map was read from, or written to, the file named in the file name
   // box; or it belongs to no file (New, a failed load).
-  void Opened();
-  void Saved();
+  void InFile();
   void Closed();
 
   // Ctrl+Page Down and Ctrl+Page Up: the next (step 1) or previous (-1)

@@ -4,21 +4,21 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeySequence>
-#include <QShortcut>
-#include <algorithm>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
 #include <cstdio>
 #include <utility>
 
 #include "app/control_panel.h"
-#include "app/level_navigator.h"
 #include "app/custom_texts.h"
 #include "app/file_commands.h"
+#include "app/level_navigator.h"
 #include "app/main_form.h"
 #include "app/message_boxes.h"
 #include "app/recovery_offer.h"
@@ -36,8 +36,8 @@ constexpr int RecoveryProblemRetryMs = 500;
 }  // namespace
 
 void TMainForm::ConnectFiles() {
-  auto* playFromHere = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), this, nullptr, nullptr,
-                                     Qt::WidgetShortcut);
+  auto* playFromHere =
+      new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), this, nullptr, nullptr, Qt::WidgetShortcut);
   connect(playFromHere, &QShortcut::activated, this, [this] { PlayFromHere(); });
   connect(Panel1->BNew, &QPushButton::clicked, this, [this] { BNewClick(); });
   connect(Panel1->IBOpenFile, &QToolButton::clicked, this, [this] { IBOpenFileClick(); });
@@ -92,14 +92,14 @@ void TMainForm::ReadLevelFile(const std::string& path) {
   }
   SetCustomTextsMemo(opened.CustomTexts);
   ShowMapValues();
-  Levels->Opened();
+  Levels->InFile();
   if (opened.Mended) Session.Document.MarkChanged();
 }
 
 void TMainForm::BSaveClick() {
   if (!Files.Save(CustomTextsSwitch)) return;
   Recovery.Drop();
-  Levels->Saved();
+  Levels->InFile();
 }
 
 void TMainForm::SaveAsClick() {
@@ -137,10 +137,10 @@ void TMainForm::BRunEmuClick() {
 void TMainForm::PlayFromHere() {
   const ViewGeometry& view = Session.View;
   const int cellSize = std::max(1, view.CellSize);
-  const CellPosition start =
-      PointerCell ? *PointerCell
-                  : CellPosition{view.CameraX + view.ViewWidth / cellSize / 2 + 1,
-                                 view.CameraY + view.ViewHeight / cellSize / 2 + 1};
+  const CellPosition start = PointerCell
+                                 ? *PointerCell
+                                 : CellPosition{view.CameraX + view.ViewWidth / cellSize / 2 + 1,
+                                                view.CameraY + view.ViewHeight / cellSize / 2 + 1};
   Files.RunEmulator(CustomTextsSwitch, Panel1->EmulatorArgumentString(), start);
 }
 

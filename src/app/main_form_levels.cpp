@@ -60,5 +60,6 @@ void TMainForm::dropEvent(QDropEvent* event) {
   event->acceptProposedAction();
   // The drop ends before any question is asked.
   const QString path = *level;
-  QMetaObject::invokeMethod(this, [this, path] { Levels->OpenPath(path); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this, [this, path] { Levels->OpenPath(path); }, Qt::QueuedConnection);
 }

@@ -1,7 +1,5 @@
 #include "cli/render.h"
 
-#include "levelfile/file_paths.h"
-
 #include <QBuffer>
 #include <QByteArray>
 #include <QDir>

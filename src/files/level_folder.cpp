@@ -52,10 +52,9 @@ int NaturalCompare(const std::string& a, const std::string& b) {
 bool IsLevelName(const std::string& name) {
   const size_t suffix = sizeof(LevelSuffix) - 1;
   if (name.size() <= suffix) return false;
-  return std::equal(name.end() - suffix, name.end(), LevelSuffix, LevelSuffix + suffix,
-                    [](char c, char wanted) {
-                      return std::tolower(static_cast<unsigned char>(c)) == wanted;
-                    });
+  return std::equal(
+      name.end() - suffix, name.end(), LevelSuffix, LevelSuffix + suffix,
+      [](char c, char wanted) { return std::tolower(static_cast<unsigned char>(c)) == wanted; });
 }
 
 }  // namespace
@@ -73,8 +72,7 @@ std::vector<std::string> LevelFilesIn(const std::string& folder) {
   while (const dirent* entry = readdir(directory)) {
     const std::string name = entry->d_name;
     struct stat status;
-    if (IsLevelName(name) && stat((prefix + name).c_str(), &status) == 0 &&
-        S_ISREG(status.st_mode))
+    if (IsLevelName(name) && stat((prefix + name).c_str(), &status) == 0 && S_ISREG(status.st_mode))
       names.push_back(name);
   }
   closedir(directory);
@@ -85,7 +83,8 @@ std::vector<std::string> LevelFilesIn(const std::string& folder) {
 std::optional<std::string> NeighbourLevel(const std::vector<std::string>& sortedNames,
                                           const std::string& current, int step) {
   if (step > 0) {
-    const auto next = std::upper_bound(sortedNames.begin(), sortedNames.end(), current, NaturalLess);
+    const auto next =
+        std::upper_bound(sortedNames.begin(), sortedNames.end(), current, NaturalLess);
     if (next == sortedNames.end()) return std::nullopt;
     return *next;
   }

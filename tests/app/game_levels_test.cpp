@@ -163,7 +163,8 @@ TEST_F(GameLevelsTest, DroppedLevelOpensAfterTheUnsavedQuestionAndOtherFilesDoNo
 
   Edit();
   Boxes.Answers = {false};
-  ASSERT_TRUE(Drop({elsewhere.filePath(QStringLiteral("notes.txt")), InFolder(QStringLiteral("levels/a.lvl"))}));
+  ASSERT_TRUE(Drop(
+      {elsewhere.filePath(QStringLiteral("notes.txt")), InFolder(QStringLiteral("levels/a.lvl"))}));
   EXPECT_EQ(Boxes.Questions, QStringList{QString::fromLatin1(MessageTexts::NotSavedLoad)});
   EXPECT_TRUE(Name().isEmpty());
   EXPECT_FALSE(TheMap().Saved);
@@ -206,8 +207,8 @@ TEST_F(GameLevelsTest, RecentLevelsAreKeptNewestFirstAndAMissingOneIsDropped) {
 }
 
 TEST_F(GameLevelsTest, NextAndPreviousFollowNaturalOrderAndAskAboutUnsavedChanges) {
-  for (const auto& [name, width] : {std::pair{"level1.lvl", 21}, {"level2.lvl", 22},
-                                    {"level10.lvl", 30}, {"notes.txt", 0}})
+  for (const auto& [name, width] :
+       {std::pair{"level1.lvl", 21}, {"level2.lvl", 22}, {"level10.lvl", 30}, {"notes.txt", 0}})
     if (width) WriteLevel(QStringLiteral("levels/") + QString::fromLatin1(name), width);
   TypeFileName(QStringLiteral("levels/level2.lvl"));
   QTest::keyClick(Panel().ESoubor, Qt::Key_Return);

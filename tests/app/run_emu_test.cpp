@@ -119,7 +119,8 @@ TEST_F(RunEmuTest, FailedValidationWritesAndStartsNothing) {
 // that cannot run is said once it fails to start.
 TEST_F(RunEmuTest, WhatTheEmulatorLacksIsSaidAndNothingIsWritten) {
   const QString folder = Folder();
-  const QString noArchive = QStringLiteral("Cannot run the emulator: the game folder %1 has no korvax.jar.").arg(folder);
+  const QString noArchive =
+      QStringLiteral("Cannot run the emulator: the game folder %1 has no korvax.jar.").arg(folder);
   struct Case {
     bool Archive, Game;
     const char* Java;  // the script on PATH, or none
@@ -131,7 +132,8 @@ TEST_F(RunEmuTest, WhatTheEmulatorLacksIsSaidAndNothingIsWritten) {
        QStringLiteral("Cannot run the emulator: the game folder %1 has no zuboapp/.").arg(folder)},
       {false, false, nullptr,
        QStringLiteral("Cannot run the emulator: java is not on the search path (PATH), and the "
-                      "game folder %1 has no korvax.jar and no zuboapp/.").arg(folder)},
+                      "game folder %1 has no korvax.jar and no zuboapp/.")
+           .arg(folder)},
       {true, true, "#!/no/such/interpreter\n", QStringLiteral("Could not start java: ")},
   };
   const QByteArray path = qgetenv("PATH");
@@ -148,7 +150,8 @@ TEST_F(RunEmuTest, WhatTheEmulatorLacksIsSaidAndNothingIsWritten) {
     ClickButton(Panel().BRunEmu);
     qputenv("PATH", path);
     ASSERT_EQ(Boxes.Messages.size(), 1) << c.Message.toStdString();
-    EXPECT_TRUE(Boxes.Messages.first().startsWith(c.Message)) << Boxes.Messages.first().toStdString();
+    EXPECT_TRUE(Boxes.Messages.first().startsWith(c.Message))
+        << Boxes.Messages.first().toStdString();
     EXPECT_EQ(QFile::exists(EmulatorLevel()), c.Archive && c.Game);
     QFile::remove(EmulatorLevel());
   }
@@ -177,8 +180,9 @@ TEST_F(RunEmuTest, PlayFromHereMovesTheHeroInTheEmulatorsCopyOnly) {
   const auto before = std::make_unique<Map>(TheMap());
   Move(CellPixel(8, 4));
   Key(Qt::Key_R, Qt::ControlModifier);
-  EXPECT_EQ(Boxes.Messages, QStringList{QStringLiteral(
-                                "The game cannot start at (8, 4): the cell holds an object.")});
+  EXPECT_EQ(
+      Boxes.Messages,
+      QStringList{QStringLiteral("The game cannot start at (8, 4): the cell holds an object.")});
   EXPECT_FALSE(Started(300));
 
   Move(CellPixel(6, 4));

@@ -12,8 +12,8 @@
 #include "app/control_panel.h"
 #include "app/main_form.h"
 #include "editing/editor_session.h"
-#include "recovery/autosave.h"
 #include "fake_message_boxes.h"
+#include "recovery/autosave.h"
 #include "tile_folder.h"
 
 TEST(StartOptions, ReadsTheOptionsAndRefusesAnythingElse) {

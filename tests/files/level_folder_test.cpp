@@ -4,6 +4,7 @@
 
 #include "files/level_folder.h"
 
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,16 +13,14 @@
 #include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
-
 #include "files/file_watch.h"
 #include "scratch_folder.h"
 
 using Names = std::vector<std::string>;
 
 TEST(LevelFolder, NaturalOrderComparesNumbersByValue) {
-  const Names sorted = {"0.lvl",      "1.lvl",      "2.lvl",   "10.lvl",  "a.lvl",
-                        "Level1.lvl", "level1.lvl", "level01b.lvl", "level2.lvl", "level9x.lvl",
+  const Names sorted = {"0.lvl",       "1.lvl",        "2.lvl",        "10.lvl",     "a.lvl",
+                        "Level1.lvl",  "level1.lvl",   "level01b.lvl", "level2.lvl", "level9x.lvl",
                         "level10.lvl", "level10a.lvl", "level100.lvl", "z.lvl"};
   for (size_t i = 0; i + 1 < sorted.size(); ++i) {
     EXPECT_TRUE(NaturalLess(sorted[i], sorted[i + 1])) << sorted[i] << " < " << sorted[i + 1];
@@ -52,9 +51,12 @@ TEST(LevelFolder, NeighbourIsFoundAlsoForANameNotInTheFolder) {
     const char* Expected;  // none at an end
   };
   const Case cases[] = {
-      {"level2.lvl", 1, "level10.lvl"}, {"level2.lvl", -1, "level1.lvl"},
-      {"level10.lvl", 1, nullptr},      {"level1.lvl", -1, nullptr},
-      {"level5.lvl", 1, "level10.lvl"}, {"level5.lvl", -1, "level2.lvl"},
+      {"level2.lvl", 1, "level10.lvl"},
+      {"level2.lvl", -1, "level1.lvl"},
+      {"level10.lvl", 1, nullptr},
+      {"level1.lvl", -1, nullptr},
+      {"level5.lvl", 1, "level10.lvl"},
+      {"level5.lvl", -1, "level2.lvl"},
       {"", 1, "level1.lvl"},
   };
   for (const Case& c : cases) {
