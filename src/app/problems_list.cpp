@@ -16,14 +16,7 @@ void ProblemsList::Show(const std::vector<MapProblem>& problems) {
   const int chosen = currentRow();
   Listed = problems;
   clear();
-  for (const MapProblem& problem : Listed) {
-    QString text = QString::fromStdString(problem.Text);
-    if (problem.Cell)
-      text = QStringLiteral("(%1, %2)  ").arg(problem.Cell->X).arg(problem.Cell->Y) + text;
-    if (!problem.Rule.empty())
-      text += QStringLiteral("\n    ") + QString::fromStdString(problem.Rule);
-    addItem(text);
-  }
+  for (const MapProblem& problem : Listed) addItem(QString::fromStdString(ProblemLines(problem)));
   if (Listed.empty()) {
     auto* none = new QListWidgetItem(QStringLiteral("No problems: a save would pass."), this);
     none->setFlags(Qt::NoItemFlags);

@@ -69,12 +69,6 @@ int DumpCommand(const std::string& path) {
   return ExitOk;
 }
 
-int ValidateCommand(const std::string& path) {
-  auto map = std::make_unique<Map>();
-  if (!LoadMap(path, *map)) return ExitFileError;
-  return PrintValidation(ValidateMap(*map, true));
-}
-
 int BuildCommand(const std::string& jsonPath, const std::string& outPath, bool validate) {
   auto map = std::make_unique<Map>();
   try {

@@ -22,5 +22,4 @@ bool LoadMap(const std::string& path, Map& map);
 
 int InfoCommand(const std::string& path);
 int DumpCommand(const std::string& path);
-int ValidateCommand(const std::string& path);
 int BuildCommand(const std::string& jsonPath, const std::string& outPath, bool validate);

@@ -9,6 +9,7 @@
 
 #include "cli/commands.h"
 #include "cli/render.h"
+#include "cli/review_commands.h"
 
 namespace {
 
@@ -53,7 +54,15 @@ int main(int argc, char** argv) {
 
   if (command == "info" && args.size() == 1) return InfoCommand(args[0]);
   if (command == "dump" && args.size() == 1) return DumpCommand(args[0]);
-  if (command == "validate" && args.size() == 1) return ValidateCommand(args[0]);
+  if (command == "dump" && args.size() == 2 && args[0] == "--text") return DumpTextCommand(args[1]);
+  if (command == "diff") {
+    const int status = DiffCommand(args);
+    return status == ExitUsage ? BadUsage() : status;
+  }
+  if (command == "validate") {
+    const int status = ValidateFilesCommand(args);
+    return status == ExitUsage ? BadUsage() : status;
+  }
   if (command == "render") {
     const std::optional<RenderOptions> options = ParseRenderArguments(args);
     if (!options) return BadUsage();

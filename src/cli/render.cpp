@@ -1,5 +1,7 @@
 #include "cli/render.h"
 
+#include <unistd.h>
+
 #include <QBuffer>
 #include <QByteArray>
 #include <QDir>
@@ -7,10 +9,13 @@
 #include <QImage>
 #include <QString>
 #include <algorithm>
+#include <atomic>
 #include <cctype>
 #include <cstdlib>
 #include <iostream>
 #include <memory>
+#include <mutex>
+#include <thread>
 
 #include "cli/commands.h"
 #include "files/safe_file.h"
@@ -68,28 +73,78 @@ std::optional<RenderOptions> Refuse(const std::string& why) {
   return std::nullopt;
 }
 
-bool FitsAnImage(long long width, long long height) {
-  return width >= 1 && height >= 1 && width <= MaxImageSide && height <= MaxImageSide &&
-         width * height <= MaxImagePixels;
-}
-
 // Encodes the image in the chosen format and writes it; the system's error
 // text, or nothing.
-std::string WriteImage(const QImage& image, const RenderOptions& options) {
+std::string WriteImage(const QImage& image, const RenderOptions& options, const std::string& path) {
   if (options.ImageFormat == "PNG") {
     const std::vector<uint8_t> png = EncodeRgbPng(
         reinterpret_cast<const uint32_t*>(image.constBits()), image.width(), image.height(),
         static_cast<size_t>(image.bytesPerLine()) / 4, options.Compression);
     if (png.empty()) return "the image cannot be encoded";
-    return ReplaceFileSafely(options.ImagePath, png.data(), png.size());
+    return ReplaceFileSafely(path, png.data(), png.size());
   }
   QByteArray encoded;
   QBuffer device(&encoded);
   device.open(QIODevice::WriteOnly);
   if (!image.convertToFormat(QImage::Format_RGB32).save(&device, options.ImageFormat.c_str()))
     return "the image cannot be encoded";
-  return ReplaceFileSafely(options.ImagePath, encoded.constData(),
-                           static_cast<size_t>(encoded.size()));
+  return ReplaceFileSafely(path, encoded.constData(), static_cast<size_t>(encoded.size()));
+}
+
+// The image of a level in the folder: its name without ".lvl", as a PNG.
+std::string ImageInFolder(const std::string& folder, const std::string& level) {
+  std::string name = level.substr(level.rfind('/') + 1);
+  if (name.size() > 4 && name.compare(name.size() - 4, 4, ".lvl") == 0)
+    name.resize(name.size() - 4);
+  return ProgramFolder(folder) + name + ".png";
+}
+
+// Draws one level into its image; the status, after saying why it failed.
+int RenderLevel(const std::string& level, const std::string& image, const TileSets& sets,
+                const RenderOptions& options) {
+  auto map = std::make_unique<Map>();
+  if (!LoadMap(level, *map)) return ExitFileError;
+  const ViewInputs inputs =
+      RenderInputs(options, CellSizeFor(options.Zoom, sets.BaseTileSize), map->Width, map->Height);
+  if (!FitsAnImage(inputs.Geometry.ViewWidth, inputs.Geometry.ViewHeight)) {
+    std::cerr << "The image of " << inputs.Geometry.ViewWidth << " x " << inputs.Geometry.ViewHeight
+              << " pixels would be too large; choose a smaller --zoom or a --size.\n";
+    return ExitUsage;
+  }
+  const QImage drawn = DrawMap(*map, sets, inputs);
+  if (drawn.isNull()) return ExitFileError;
+  return WriteRenderedImage(drawn, options, image);
+}
+
+// Each level into the folder, on every core, a line of progress on a
+// terminal; the worst status of all.
+int RenderMany(const RenderOptions& options, const TileSets& sets) {
+  std::atomic<size_t> next{0};
+  std::atomic<size_t> done{0};
+  std::atomic<int> worst{ExitOk};
+  std::mutex progress;
+  const bool terminal = isatty(STDERR_FILENO) != 0;
+  const auto work = [&] {
+    for (size_t i = next++; i < options.Levels.size(); i = next++) {
+      const std::string& level = options.Levels[i];
+      const int status = RenderLevel(level, ImageInFolder(options.OutFolder, level), sets, options);
+      int seen = worst.load();
+      while (status > seen && !worst.compare_exchange_weak(seen, status)) {
+      }
+      const size_t count = ++done;
+      if (!terminal) continue;
+      const std::lock_guard<std::mutex> lock(progress);
+      std::cerr << "\rRendered " << count << " of " << options.Levels.size() << std::flush;
+    }
+  };
+  const size_t workers =
+      std::min<size_t>(std::max(1u, std::thread::hardware_concurrency()), options.Levels.size());
+  std::vector<std::thread> threads;
+  for (size_t i = 1; i < workers; ++i) threads.emplace_back(work);
+  work();
+  for (std::thread& thread : threads) thread.join();
+  if (terminal) std::cerr << '\n';
+  return worst;
 }
 
 }  // namespace
@@ -97,10 +152,16 @@ std::string WriteImage(const QImage& image, const RenderOptions& options) {
 std::optional<RenderOptions> ParseRenderArguments(const std::vector<std::string>& args) {
   RenderOptions options;
   std::vector<std::string> files;
+  bool diff = false;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     const bool takesValue = arg == "--zoom" || arg == "--size" || arg == "--camera" ||
-                            arg == "--tiles" || arg == "--game" || arg == "--compression";
+                            arg == "--tiles" || arg == "--game" || arg == "--compression" ||
+                            arg == "--out";
+    if (arg == "--diff") {
+      diff = true;
+      continue;
+    }
     if (!takesValue) {
       if (arg.rfind("--", 0) == 0) return Refuse("Unknown option " + arg + ".");
       files.push_back(arg);
@@ -126,29 +187,82 @@ std::optional<RenderOptions> ParseRenderArguments(const std::vector<std::string>
       options.Compression = value == "fast" ? PngCompression::Fast : PngCompression::Small;
     } else if (arg == "--game") {
       options.GameFolder = value;
+    } else if (arg == "--out") {
+      options.OutFolder = value;
     } else {
       options.TilesFolder = value;
     }
   }
-  if (files.size() != 2) return Refuse("render needs a level FILE and an image OUT.");
   // With a game folder, a level name is found there first, as the editor
   // finds the level named on its command line.
-  options.LevelPath = options.GameFolder.empty()
-                          ? files[0]
-                          : LevelArgumentPath(ProgramFolder(options.GameFolder), "./", files[0]);
+  const size_t levelCount =
+      options.OutFolder.empty() && !files.empty() ? files.size() - 1 : files.size();
+  for (size_t i = 0; i < levelCount && !options.GameFolder.empty(); ++i)
+    files[i] = LevelArgumentPath(ProgramFolder(options.GameFolder), "./", files[i]);
   if (options.TilesFolder.empty()) options.TilesFolder = options.GameFolder;
-  options.ImagePath = files[1];
+  if (!options.OutFolder.empty()) {
+    if (diff || files.empty()) return Refuse("render --out DIR needs one or more level FILEs.");
+    options.Levels = files;
+    options.ImageFormat = "PNG";
+    return options;
+  }
+  if (diff && files.size() != 3) return Refuse("render --diff needs OLD, NEW and an image OUT.");
+  if (!diff && files.size() != 2) return Refuse("render needs a level FILE and an image OUT.");
+  if (diff) options.DiffOldPath = files[0];
+  options.LevelPath = files[files.size() - 2];
+  options.ImagePath = files.back();
   options.ImageFormat = FormatFor(options.ImagePath);
   if (options.ImageFormat.empty()) return Refuse("The image OUT must end in .png or .bmp.");
   return options;
 }
 
+bool FitsAnImage(long long width, long long height) {
+  return width >= 1 && height >= 1 && width <= MaxImageSide && height <= MaxImageSide &&
+         width * height <= MaxImagePixels;
+}
+
+ViewInputs RenderInputs(const RenderOptions& options, int cellSize, int width, int height) {
+  ViewInputs inputs;
+  ViewGeometry& geometry = inputs.Geometry;
+  geometry.Zoom = options.Zoom;
+  geometry.CellSize = cellSize;
+  geometry.CameraX = options.CameraX;
+  geometry.CameraY = options.CameraY;
+  geometry.ViewWidth = options.SizeGiven ? options.Width : width * cellSize;
+  geometry.ViewHeight = options.SizeGiven ? options.Height : height * cellSize;
+  // A tool that shows neither the palette nor an editing overlay.
+  inputs.ActiveTool = Tool::ToolSelectPrimaryChar;
+  return inputs;
+}
+
+QImage DrawMap(const Map& map, const TileSets& sets, const ViewInputs& inputs) {
+  QImage buffer(inputs.Geometry.ViewWidth, inputs.Geometry.ViewHeight,
+                QImage::Format_ARGB32_Premultiplied);
+  if (buffer.isNull()) {
+    std::cerr << "Not enough memory for the image.\n";
+    return buffer;
+  }
+  MapView view(sets);
+  if (!view.RedrawView(buffer, map, inputs)) {
+    std::cerr << MessageTexts::MapCorrupted << '\n';
+    return QImage();
+  }
+  return buffer;
+}
+
+// The image replaces an older one only once it is complete. The frame is
+// opaque (the view fills its background first), so its premultiplied pixels
+// are the picture's colours as they stand.
+int WriteRenderedImage(const QImage& image, const RenderOptions& options, const std::string& path) {
+  const std::string error = WriteImage(image, options, path);
+  if (error.empty()) return ExitOk;
+  std::cerr << "Cannot write the image " << path << ": " << error << '\n';
+  return ExitFileError;
+}
+
 int RenderCommand(const RenderOptions& options, int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication application(argc, argv);
-
-  auto map = std::make_unique<Map>();
-  if (!LoadMap(options.LevelPath, *map)) return ExitFileError;
   const QString tiles = options.TilesFolder.empty()
                             ? QDir::currentPath()
                             : QString::fromLocal8Bit(options.TilesFolder.c_str());
@@ -158,40 +272,7 @@ int RenderCommand(const RenderOptions& options, int argc, char** argv) {
     std::cerr << loaded.Error.toStdString() << '\n';
     return ExitFileError;
   }
-
-  ViewInputs inputs;
-  ViewGeometry& geometry = inputs.Geometry;
-  geometry.Zoom = options.Zoom;
-  geometry.CellSize = CellSizeFor(options.Zoom, sets.BaseTileSize);
-  geometry.CameraX = options.CameraX;
-  geometry.CameraY = options.CameraY;
-  geometry.ViewWidth = options.SizeGiven ? options.Width : map->Width * geometry.CellSize;
-  geometry.ViewHeight = options.SizeGiven ? options.Height : map->Height * geometry.CellSize;
-  if (!FitsAnImage(geometry.ViewWidth, geometry.ViewHeight)) {
-    std::cerr << "The image of " << geometry.ViewWidth << " x " << geometry.ViewHeight
-              << " pixels would be too large; choose a smaller --zoom or a --size.\n";
-    return ExitUsage;
-  }
-  // A tool that shows neither the palette nor an editing overlay.
-  inputs.ActiveTool = Tool::ToolSelectPrimaryChar;
-
-  QImage buffer(geometry.ViewWidth, geometry.ViewHeight, QImage::Format_ARGB32_Premultiplied);
-  if (buffer.isNull()) {
-    std::cerr << "Not enough memory for the image.\n";
-    return ExitFileError;
-  }
-  MapView view(sets);
-  if (!view.RedrawView(buffer, *map, inputs)) {
-    std::cerr << MessageTexts::MapCorrupted << '\n';
-    return ExitFileError;
-  }
-  // The image replaces an older one only once it is complete.
-  // The frame is opaque (the view fills its background first), so its
-  // premultiplied pixels are the picture's colours as they stand.
-  const std::string error = WriteImage(buffer, options);
-  if (!error.empty()) {
-    std::cerr << "Cannot write the image " << options.ImagePath << ": " << error << '\n';
-    return ExitFileError;
-  }
-  return ExitOk;
+  if (!options.OutFolder.empty()) return RenderMany(options, sets);
+  if (!options.DiffOldPath.empty()) return RenderDiff(options, sets);
+  return RenderLevel(options.LevelPath, options.ImagePath, sets, options);
 }

@@ -10,6 +10,12 @@
 struct RenderOptions {
   std::string LevelPath;
   std::string ImagePath;
+  // --diff OLD NEW OUT: the level NEW is drawn with what differs from OLD
+  // marked; empty otherwise.
+  std::string DiffOldPath;
+  // FILE... --out DIR: each level into DIR, named after it; empty otherwise.
+  std::vector<std::string> Levels;
+  std::string OutFolder;
   std::string ImageFormat;  // "PNG" or "BMP", from the image's extension
   int Zoom = 10;
   bool SizeGiven = false;  // otherwise the image holds the whole map
@@ -22,12 +28,33 @@ struct RenderOptions {
   PngCompression Compression = PngCompression::Fast;
 };
 
-// The options of `render FILE OUT [--zoom Z] [--size WxH] [--camera X,Y]
-// [--tiles DIR] [--compression fast|small]` (the arguments after "render"); nothing when they are
-// not usable, after saying why on standard error.
+// The options of `render FILE OUT`, `render --diff OLD NEW OUT` and `render
+// FILE... --out DIR`, each with [--zoom Z] [--size WxH] [--camera X,Y]
+// [--tiles DIR] [--game DIR] [--compression fast|small] (the arguments
+// after "render"); nothing when they are not usable, after saying why on
+// standard error.
 std::optional<RenderOptions> ParseRenderArguments(const std::vector<std::string>& args);
 
 // Draws the level as the editor's view does (without the palette) and
 // writes the image. Starts the Qt application drawing needs, offscreen
 // unless a platform is chosen.
 int RenderCommand(const RenderOptions& options, int argc, char** argv);
+
+// The parts the forms of render share.
+class Map;
+class QImage;
+struct TileSets;
+struct ViewInputs;
+
+// The view's inputs for drawing a map of width x height cells with the
+// options: the whole map unless a size is given.
+ViewInputs RenderInputs(const RenderOptions& options, int cellSize, int width, int height);
+// True when an image of width x height pixels can be drawn.
+bool FitsAnImage(long long width, long long height);
+// Draws the map into a new image; a null image after saying why.
+QImage DrawMap(const Map& map, const TileSets& sets, const ViewInputs& inputs);
+// Writes the image as the options' format to path; the status.
+int WriteRenderedImage(const QImage& image, const RenderOptions& options, const std::string& path);
+
+// render --diff
+int RenderDiff(const RenderOptions& options, const TileSets& sets);

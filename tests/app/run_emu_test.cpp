@@ -142,7 +142,9 @@ TEST_F(RunEmuTest, WhatTheEmulatorLacksIsSaidAndNothingIsWritten) {
     QFile::remove(InFolder(QStringLiteral("korvax.jar")));
     ASSERT_TRUE(MakeEmulatorFolders());
     if (!c.Archive) QFile::remove(InFolder(QStringLiteral("korvax.jar")));
-    if (!c.Game) ASSERT_TRUE(QDir(InFolder(QStringLiteral("zuboapp"))).removeRecursively());
+    if (!c.Game) {
+      ASSERT_TRUE(QDir(InFolder(QStringLiteral("zuboapp"))).removeRecursively());
+    }
     std::optional<StandInJava> java;
     if (c.Java) java.emplace(c.Java);
     qputenv("PATH", c.Java ? qgetenv("PATH").split(':').first() : QByteArray("/nonexistent"));
