@@ -116,9 +116,13 @@ int RenderLevel(const std::string& level, const std::string& image, const TileSe
   return WriteRenderedImage(drawn, options, image);
 }
 
-// Each level into the folder, on every core, a line of progress on a
+// Each level into the folder (made when missing), on every core, a line of progress on a
 // terminal; the worst status of all.
 int RenderMany(const RenderOptions& options, const TileSets& sets) {
+  if (!QDir().mkpath(QString::fromLocal8Bit(options.OutFolder.c_str()))) {
+    std::cerr << "Cannot make the folder " << options.OutFolder << ".\n";
+    return ExitFileError;
+  }
   std::atomic<size_t> next{0};
   std::atomic<size_t> done{0};
   std::atomic<int> worst{ExitOk};
