@@ -99,11 +99,34 @@ std::string ImageInFolder(const std::string& folder, const std::string& level) {
   return ProgramFolder(folder) + name + ".png";
 }
 
+bool ZoomGiven(const std::vector<std::string>& args) {
+  return std::find(args.begin(), args.end(), "--zoom") != args.end();
+}
+
+// The largest zoom at which the whole map fits into fit x fit pixels; the
+// smallest zoom when none does.
+int ZoomToFit(int fit, int width, int height, int baseTileSize) {
+  const int side = std::max(width, height);
+  int zoom = MinZoom;
+  while (zoom < MaxZoom && CellSizeFor(zoom + 1, baseTileSize) * side <= fit) ++zoom;
+  return zoom;
+}
+
+// The image made smaller, keeping its aspect ratio, when it is larger than
+// fit x fit pixels.
+QImage Fitted(const QImage& image, int fit) {
+  if (image.width() <= fit && image.height() <= fit) return image;
+  return image.scaled(fit, fit, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+      .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
 // Draws one level into its image; the status, after saying why it failed.
 int RenderLevel(const std::string& level, const std::string& image, const TileSets& sets,
-                const RenderOptions& options) {
+                RenderOptions options) {
   auto map = std::make_unique<Map>();
   if (!LoadMap(level, *map)) return ExitFileError;
+  if (options.Fit > 0)
+    options.Zoom = ZoomToFit(options.Fit, map->Width, map->Height, sets.BaseTileSize);
   const ViewInputs inputs =
       RenderInputs(options, CellSizeFor(options.Zoom, sets.BaseTileSize), map->Width, map->Height);
   if (!FitsAnImage(inputs.Geometry.ViewWidth, inputs.Geometry.ViewHeight)) {
@@ -113,7 +136,7 @@ int RenderLevel(const std::string& level, const std::string& image, const TileSe
   }
   const QImage drawn = DrawMap(*map, sets, inputs);
   if (drawn.isNull()) return ExitFileError;
-  return WriteRenderedImage(drawn, options, image);
+  return WriteRenderedImage(options.Fit > 0 ? Fitted(drawn, options.Fit) : drawn, options, image);
 }
 
 // Each level into the folder (made when missing), on every core, a line of progress on a
@@ -161,7 +184,7 @@ std::optional<RenderOptions> ParseRenderArguments(const std::vector<std::string>
     const std::string& arg = args[i];
     const bool takesValue = arg == "--zoom" || arg == "--size" || arg == "--camera" ||
                             arg == "--tiles" || arg == "--game" || arg == "--compression" ||
-                            arg == "--out";
+                            arg == "--out" || arg == "--fit";
     if (arg == "--diff") {
       diff = true;
       continue;
@@ -189,6 +212,10 @@ std::optional<RenderOptions> ParseRenderArguments(const std::vector<std::string>
       if (value != "fast" && value != "small")
         return Refuse("The compression must be fast or small.");
       options.Compression = value == "fast" ? PngCompression::Fast : PngCompression::Small;
+    } else if (arg == "--fit") {
+      const std::optional<int> fit = ParseNumber(value, 1, MaxImageSide);
+      if (!fit) return Refuse("The fit must be a number of pixels from 1 to 32767.");
+      options.Fit = *fit;
     } else if (arg == "--game") {
       options.GameFolder = value;
     } else if (arg == "--out") {
@@ -210,12 +237,16 @@ std::optional<RenderOptions> ParseRenderArguments(const std::vector<std::string>
     options.ImageFormat = "PNG";
     return options;
   }
+  if (options.Fit > 0 && (options.SizeGiven || ZoomGiven(args)))
+    return Refuse("--fit chooses the zoom and the size itself.");
   if (diff && files.size() != 3) return Refuse("render --diff needs OLD, NEW and an image OUT.");
   if (!diff && files.size() != 2) return Refuse("render needs a level FILE and an image OUT.");
   if (diff) options.DiffOldPath = files[0];
   options.LevelPath = files[files.size() - 2];
   options.ImagePath = files.back();
   options.ImageFormat = FormatFor(options.ImagePath);
+  // A thumbnailer names its output as it likes: a picture to fit is a PNG.
+  if (options.ImageFormat.empty() && options.Fit > 0) options.ImageFormat = "PNG";
   if (options.ImageFormat.empty()) return Refuse("The image OUT must end in .png or .bmp.");
   return options;
 }

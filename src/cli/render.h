@@ -18,6 +18,9 @@ struct RenderOptions {
   std::string OutFolder;
   std::string ImageFormat;  // "PNG" or "BMP", from the image's extension
   int Zoom = 10;
+  // --fit N: the whole map in at most N x N pixels, at whatever zoom that
+  // takes; 0 when not asked for.
+  int Fit = 0;
   bool SizeGiven = false;  // otherwise the image holds the whole map
   int Width = 0;
   int Height = 0;

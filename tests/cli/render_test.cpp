@@ -132,9 +132,9 @@ TEST_F(RenderTest, TileSetsComeFromTheWorkingDirectoryTilesOrTheGameFolder) {
   const std::string out = Path("tiles.png");
   const std::string dir = Dir.path().toStdString();
   EXPECT_EQ(Run("render '" + DemoLevel + "' '" + out + "'", dir), 2);
-  EXPECT_EQ(Run("render '" + DemoLevel + "' '" + out + "' --tiles '" + ProgramDir + "' --zoom 15",
-                dir),
-            0);
+  EXPECT_EQ(
+      Run("render '" + DemoLevel + "' '" + out + "' --tiles '" + ProgramDir + "' --zoom 15", dir),
+      0);
   EXPECT_EQ(Load(out), Redraw(DemoLevel, 15, -1, -1));
   // --game: the game's tile sets, and a level name found in the game first.
   ASSERT_TRUE(QFile::remove(QString::fromStdString(out)));
@@ -213,4 +213,37 @@ TEST_F(RenderTest, BadUsageExitsWithSixtyFour) {
   const std::string huge = Path("huge.png");
   EXPECT_EQ(Run("render '" + WriteFullLevel() + "' '" + huge + "' --zoom 100"), 64);
   EXPECT_NE(access(huge.c_str(), F_OK), 0);
+}
+
+// --fit: the whole map within N x N pixels, its aspect ratio kept, whether
+// the zoom must grow (a 1 x 1 map), fit (the demo) or not suffice (a tall
+// map and the full map, drawn smaller).
+TEST_F(RenderTest, FitDrawsTheWholeMapWithinTheSizeKeepingItsShape) {
+  const auto level = [&](int width, int height) {
+    Map map;
+    map.Width = width;
+    map.Height = height;
+    const std::string file = Path(std::to_string(width) + "x" + std::to_string(height) + ".lvl");
+    EXPECT_TRUE(WriteLevelFile(map, file).Ok);
+    return file;
+  };
+  struct Case {
+    std::string Level;
+    int Fit;
+    QSize Expected;
+  };
+  const Case cases[] = {{DemoLevel, 128, QSize(120, 48)},
+                        {level(1, 1), 256, QSize(160, 160)},
+                        {level(5, 200), 100, QSize(2, 100)},
+                        {level(200, 5), 64, QSize(64, 1)},
+                        {WriteFullLevel(), 128, QSize(128, 128)}};
+  for (const Case& c : cases) {
+    const std::string out = Path("thumbnail");  // a thumbnailer's name, without an extension
+    ASSERT_EQ(Run("render --fit " + std::to_string(c.Fit) + " '" + c.Level + "' '" + out + "'"), 0)
+        << c.Level;
+    const QImage image(QString::fromStdString(out), "PNG");
+    EXPECT_EQ(image.size(), c.Expected) << c.Level;
+  }
+  EXPECT_EQ(Run("render --fit 64 --zoom 5 '" + DemoLevel + "' '" + Path("a.png") + "'"), 64);
+  EXPECT_EQ(Run("render --fit 0 '" + DemoLevel + "' '" + Path("a.png") + "'"), 64);
 }
