@@ -1,11 +1,14 @@
 #include "app/game_folder.h"
 
 #include <QDir>
-#include <QFileInfo>
+#include <QFile>
 
 #include "levelfile/file_paths.h"
+#include "view/tile_set.h"
 
 namespace {
+
+constexpr char DemoLevel[] = "levels/demo.lvl";
 
 std::string FolderPath(const QString& folder) {
   return ProgramFolder(QDir::cleanPath(folder).toStdString());
@@ -13,18 +16,26 @@ std::string FolderPath(const QString& folder) {
 
 }  // namespace
 
-bool HasTileSets(const QString& folder) {
-  return QFileInfo::exists(QDir(folder).filePath(QStringLiteral("img_bg/0.png")));
-}
-
-GameFolders ChooseGameFolders(const QString& game, const QString& workingFolder,
-                              const QString& executableFolder) {
-  if (!game.isEmpty()) {
-    const std::string folder = FolderPath(QDir(workingFolder).absoluteFilePath(game));
+GameFolders ChooseGameFolders(const FolderChoice& choice) {
+  if (!choice.Game.isEmpty()) {
+    const std::string folder = FolderPath(QDir(choice.Working).absoluteFilePath(choice.Game));
     return {folder, folder};
   }
-  const QString tiles = HasTileSets(workingFolder) || !HasTileSets(executableFolder)
-                            ? workingFolder
-                            : executableFolder;
-  return {FolderPath(tiles), FolderPath(executableFolder)};
+  const bool working = HasTileSets(choice.Working);
+  if (HasTileSets(choice.Executable) || !HasTileSets(choice.Installed))
+    return {FolderPath(working || !HasTileSets(choice.Executable) ? choice.Working
+                                                                   : choice.Executable),
+            FolderPath(choice.Executable)};
+  return {FolderPath(working ? choice.Working : choice.Installed), FolderPath(choice.User)};
+}
+
+void PrepareUserFolder(const QString& user, const QString& installed) {
+  const QDir folder(user);
+  const bool first = !folder.exists(QStringLiteral("levels"));
+  folder.mkpath(QStringLiteral("levels"));
+  folder.mkpath(QStringLiteral("zuboapp/levels"));
+  if (first) {
+    QFile::copy(QDir(installed).filePath(QString::fromLatin1(DemoLevel)),
+                folder.filePath(QString::fromLatin1(DemoLevel)));
+  }
 }

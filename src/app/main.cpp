@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QDir>
+#include <QStandardPaths>
 #include <csignal>
 #include <cstdio>
 #include <string>
@@ -10,8 +11,10 @@
 #include "app/message_boxes.h"
 #include "app/start_options.h"
 #include "editing/editor_session.h"
+#include "levelfile/file_paths.h"
 #include "model/message_texts.h"
 #include "recovery/autosave.h"
+#include "view/tile_set.h"
 
 int main(int argc, char** argv) {
   // The options are read before any window system is touched: --help and a
@@ -36,9 +39,15 @@ int main(int argc, char** argv) {
   QApplication::setOrganizationName(QStringLiteral("Zubo"));
   QtMessageBoxes boxes;
   EditorSession session;
-  const GameFolders folders =
-      ChooseGameFolders(QString::fromLocal8Bit(options.GameFolder.c_str()), QDir::currentPath(),
-                        QCoreApplication::applicationDirPath());
+  FolderChoice choice;
+  choice.Game = QString::fromLocal8Bit(options.GameFolder.c_str());
+  choice.Working = QDir::currentPath();
+  choice.Executable = QCoreApplication::applicationDirPath();
+  choice.Installed = InstalledSampleGame(choice.Executable);
+  choice.User = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+  const GameFolders folders = ChooseGameFolders(choice);
+  if (folders.Program == ProgramFolder(QDir::cleanPath(choice.User).toStdString()))
+    PrepareUserFolder(choice.User, choice.Installed);
   session.ProgramFolder = folders.Program;
   session.TileFolder = folders.Tiles;
   Autosave autosave;

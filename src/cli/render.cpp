@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QDir>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImage>
 #include <QString>
@@ -298,9 +299,14 @@ int WriteRenderedImage(const QImage& image, const RenderOptions& options, const 
 int RenderCommand(const RenderOptions& options, int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication application(argc, argv);
-  const QString tiles = options.TilesFolder.empty()
-                            ? QDir::currentPath()
-                            : QString::fromLocal8Bit(options.TilesFolder.c_str());
+  // Without a folder named, the working directory's tile sets, or an
+  // installed editor's sample game's.
+  QString tiles = QString::fromLocal8Bit(options.TilesFolder.c_str());
+  if (tiles.isEmpty()) {
+    const QString installed = InstalledSampleGame(QCoreApplication::applicationDirPath());
+    tiles = !HasTileSets(QDir::currentPath()) && HasTileSets(installed) ? installed
+                                                                         : QDir::currentPath();
+  }
   TileSets sets;
   const TileLoadResult loaded = LoadTileSets(tiles, sets);
   if (!loaded.Ok) {

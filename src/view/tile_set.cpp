@@ -1,5 +1,8 @@
 #include "view/tile_set.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <QFileInfo>
 #include <QImageReader>
 #include <cassert>
@@ -132,4 +135,12 @@ TileLoadResult LoadTileSets(const QString& folder, TileSets& sets) {
   sets.BaseTileSize = baseTileSize;
   result.Ok = true;
   return result;
+}
+
+bool HasTileSets(const QString& folder) {
+  return QFileInfo::exists(QDir(folder).filePath(QStringLiteral("img_bg/0.png")));
+}
+
+QString InstalledSampleGame(const QString& executableFolder) {
+  return QDir::cleanPath(QDir(executableFolder).filePath(QStringLiteral(ZUBO_DATA_FROM_BIN)));
 }

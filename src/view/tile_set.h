@@ -59,3 +59,12 @@ struct TileLoadResult {
 // valid PNG, an image is larger than MaxTileImageSide a side, or the first
 // background image is wider than MaxBaseTileSize.
 TileLoadResult LoadTileSets(const QString& folder, TileSets& sets);
+
+// True when folder holds the first background tile, which every load of
+// the tile sets starts with.
+bool HasTileSets(const QString& folder);
+
+// The sample game an installed editor ships (its tile sets and demo level),
+// found from the folder of the running executable: share/zubo-editor beside
+// the bin folder.
+QString InstalledSampleGame(const QString& executableFolder);

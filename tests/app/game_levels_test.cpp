@@ -34,27 +34,33 @@ bool WriteTileSets(const QString& folder, int cellSize) {
 
 }  // namespace
 
-// Each source of the folders: --game, the working directory's tile sets, and
-// the executable's folder's when the working directory has none.
+// Each source of the folders: --game, the working directory's tile sets, the
+// executable's folder's when the working directory has none, and for an
+// installed editor its sample game's, with levels in the user's folder.
 TEST(GameFolderTest, TileSetsAndLevelsComeFromTheChosenFolders) {
-  QTemporaryDir game, executable, working, empty;
+  QTemporaryDir game, executable, working, installed, user, empty;
   ASSERT_TRUE(WriteTileSets(game.path(), 24));
   ASSERT_TRUE(WriteTileSets(executable.path(), 32));
   ASSERT_TRUE(WriteTileSets(working.path(), 16));
-  const QString withTiles = working.path();
+  ASSERT_TRUE(WriteTileSets(installed.path(), 20));
   struct Case {
-    QString Game, Working;
+    QString Game, Working, Executable;
     QString Tiles, Program;
     int CellSize;  // 0: the start stops
   };
+  const QString noTiles = empty.path();
   const Case cases[] = {
-      {game.path(), withTiles, game.path(), game.path(), 24},
-      {QString(), withTiles, withTiles, executable.path(), 16},
-      {QString(), empty.path(), executable.path(), executable.path(), 32},
-      {empty.path(), withTiles, empty.path(), empty.path(), 0},
+      {game.path(), working.path(), executable.path(), game.path(), game.path(), 24},
+      {QString(), working.path(), executable.path(), working.path(), executable.path(), 16},
+      {QString(), noTiles, executable.path(), executable.path(), executable.path(), 32},
+      {noTiles, working.path(), executable.path(), noTiles, noTiles, 0},
+      // Installed: the executable's folder has no tile sets.
+      {QString(), noTiles, noTiles, installed.path(), user.path(), 20},
+      {QString(), working.path(), noTiles, working.path(), user.path(), 16},
   };
   for (const Case& c : cases) {
-    const GameFolders folders = ChooseGameFolders(c.Game, c.Working, executable.path());
+    const GameFolders folders =
+        ChooseGameFolders({c.Game, c.Working, c.Executable, installed.path(), user.path()});
     EXPECT_EQ(folders.Tiles, c.Tiles.toStdString() + "/");
     EXPECT_EQ(folders.Program, c.Program.toStdString() + "/");
     FakeMessageBoxes boxes;
@@ -74,8 +80,19 @@ TEST(GameFolderTest, TileSetsAndLevelsComeFromTheChosenFolders) {
     }
   }
   // A relative --game is taken in the working directory.
-  EXPECT_EQ(ChooseGameFolders(QStringLiteral("g/../h"), QStringLiteral("/w"), QString()).Program,
+  EXPECT_EQ(ChooseGameFolders({QStringLiteral("g/../h"), QStringLiteral("/w"), QString(),
+                               QString(), QString()})
+                .Program,
             "/w/h/");
+  // The user's folder gets the demo level once, and the game's levels folder.
+  ASSERT_TRUE(QDir(installed.path()).mkpath(QStringLiteral("levels")));
+  ASSERT_TRUE(QFile(installed.filePath(QStringLiteral("levels/demo.lvl"))).open(QIODevice::WriteOnly));
+  PrepareUserFolder(user.path(), installed.path());
+  EXPECT_TRUE(QFile::exists(user.filePath(QStringLiteral("levels/demo.lvl"))));
+  EXPECT_TRUE(QFileInfo(user.filePath(QStringLiteral("zuboapp/levels"))).isDir());
+  ASSERT_TRUE(QFile::remove(user.filePath(QStringLiteral("levels/demo.lvl"))));
+  PrepareUserFolder(user.path(), installed.path());
+  EXPECT_FALSE(QFile::exists(user.filePath(QStringLiteral("levels/demo.lvl"))));
 }
 
 class GameLevelsTest : public LevelFilesTest {
