@@ -13,6 +13,7 @@
 #include <QSpinBox>
 #include <QTimer>
 #include <algorithm>
+#include <cstdio>
 
 #include "app/camera_scroller.h"
 #include "app/cancel_key.h"
@@ -159,6 +160,8 @@ bool TMainForm::LoadTiles() {
                                                     : QString::fromStdString(Session.TileFolder);
   const TileLoadResult result = LoadTileSets(folder, Session.Sets);
   if (!result.Ok) {
+    // Also for a start from a terminal or a script, where no box may be seen.
+    std::fprintf(stderr, "zubo-editor: %s\n", result.Error.toLocal8Bit().constData());
     Boxes.ShowMessage(result.Error);
     return false;
   }
