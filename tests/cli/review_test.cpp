@@ -150,6 +150,13 @@ TEST_F(ReviewTest, RenderDiffMarksExactlyTheChangedCells) {
       EXPECT_EQ(marked, (x == 3 && y == 2) || (x == 10 && y == 9)) << x << "," << y;
     }
   }
+  // Levels of different sizes are drawn on the larger, either way round.
+  Changed("wide.lvl", [](Map& map) { map.Width = 45; });
+  ASSERT_EQ(Run("render --diff changed.lvl wide.lvl wider.png" + tiles).Status, 0);
+  ASSERT_EQ(Run("render --diff wide.lvl changed.lvl narrower.png" + tiles).Status, 0);
+  const QSize larger(45 * cell, plain.height());
+  EXPECT_EQ(QImage(QString::fromStdString(Path("wider.png"))).size(), larger);
+  EXPECT_EQ(QImage(QString::fromStdString(Path("narrower.png"))).size(), larger);
 }
 
 // A level committed, changed with zubo-level build, and git diff through the
