@@ -172,6 +172,9 @@ class TMainForm : public QWidget {
   // Why no recovery copy can be kept, in a box; it waits while a button is
   // held on the map or another box is open.
   void TellRecoveryProblem(const QString& text);
+  // A button is held on the map or a box is open: nothing may change the
+  // map under the user, and no new box may appear.
+  bool UserBusy() const;
   // The selection tool (S, Shift+drag, Ctrl+A), its keys and the clipboard;
   // Ctrl+click picks a cell's value; Ctrl+H replaces a tile everywhere.
   void ConnectAreas();

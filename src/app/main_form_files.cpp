@@ -168,11 +168,16 @@ void TMainForm::TellRecoveryProblem(const QString& text) {
 
 void TMainForm::ShowRecoveryProblem() {
   if (WaitingRecoveryProblem.isEmpty()) return;
-  if (Session.Tools.HeldButton() != MouseButton::None || QApplication::activeModalWidget()) {
+  if (UserBusy()) {
     QTimer::singleShot(RecoveryProblemRetryMs, this, [this] { ShowRecoveryProblem(); });
     return;
   }
   Boxes.ShowMessage(std::exchange(WaitingRecoveryProblem, {}));
+}
+
+bool TMainForm::UserBusy() const {
+  return Session.Tools.HeldButton() != MouseButton::None ||
+         QApplication::activeModalWidget() != nullptr;
 }
 
 void TMainForm::OfferRecovery() {

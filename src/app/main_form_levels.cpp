@@ -2,7 +2,6 @@
 // commands, Return in the file name box, levels dropped on the window, and
 // the navigator's recent levels, next and previous, and watch on disk.
 
-#include <QApplication>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -13,7 +12,6 @@
 #include <QToolButton>
 
 #include "app/control_panel.h"
-#include "app/draw_surface.h"
 #include "app/level_navigator.h"
 #include "app/main_form.h"
 #include "editing/editor_session.h"
@@ -23,10 +21,7 @@ void TMainForm::ConnectLevels() {
   LevelNavigator::Actions actions;
   actions.Open = [this](const std::string& name) { OpenLevelNamed(name); };
   actions.Reload = [this](const std::string& path) { ReadLevelFile(path); };
-  actions.Busy = [this] {
-    return Session.Tools.HeldButton() != MouseButton::None ||
-           QApplication::activeModalWidget() != nullptr;
-  };
+  actions.Busy = [this] { return UserBusy(); };
   Levels = new LevelNavigator(*this, *Panel1, Boxes, Session, std::move(actions));
   setAcceptDrops(true);
 
