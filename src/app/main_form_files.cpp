@@ -146,19 +146,9 @@ void TMainForm::PlayFromHere() {
 
 void TMainForm::StartAutosave(int intervalSeconds) {
   Recovery.TellProblemsTo([this](const QString& text) { TellRecoveryProblem(text); });
-  Recovery.Start(QString::fromStdString(Session.ProgramFolder), intervalSeconds,
-                 [this]() -> std::optional<RecoverySource> {
-                   if (Session.Document.Saved()) return std::nullopt;
-                   RecoverySource source;
-                   source.Edited = &Session.Document.GetMap();
-                   source.PlatformCount = Session.Tools.FinishedPlatformCount();
-                   source.Info.FileName = Session.Document.FileName();
-                   source.Info.CustomTexts = Panel1->MCustomTexts->toPlainText().toStdString();
-                   source.Info.Zoom = Session.View.Zoom;
-                   source.Info.CameraX = Session.View.CameraX;
-                   source.Info.CameraY = Session.View.CameraY;
-                   return source;
-                 });
+  Recovery.Start(QString::fromStdString(Session.ProgramFolder), intervalSeconds, [this] {
+    return RecoverySourceOf(Session, Panel1->MCustomTexts->toPlainText().toStdString());
+  });
 }
 
 void TMainForm::TellRecoveryProblem(const QString& text) {

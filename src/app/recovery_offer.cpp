@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "app/message_boxes.h"
+#include "editing/editor_session.h"
 #include "model/map.h"
 
 namespace {
@@ -54,4 +55,18 @@ std::optional<LeftCopy> OfferLeftCopy(Autosave& autosave, MessageBoxes& boxes) {
   if (!error.empty())
     boxes.ShowMessage(QString::fromLatin1(UndeletedCopyMessage).arg(autosave.Path(), Local(error)));
   return std::nullopt;
+}
+
+std::optional<RecoverySource> RecoverySourceOf(const EditorSession& session,
+                                               const std::string& customTexts) {
+  if (session.Document.Saved()) return std::nullopt;
+  RecoverySource source;
+  source.Edited = &session.Document.GetMap();
+  source.PlatformCount = session.Tools.FinishedPlatformCount();
+  source.Info.FileName = session.Document.FileName();
+  source.Info.CustomTexts = customTexts;
+  source.Info.Zoom = session.View.Zoom;
+  source.Info.CameraX = session.View.CameraX;
+  source.Info.CameraY = session.View.CameraY;
+  return source;
 }
