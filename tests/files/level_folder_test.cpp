@@ -62,7 +62,9 @@ TEST(LevelFolder, NeighbourIsFoundAlsoForANameNotInTheFolder) {
   for (const Case& c : cases) {
     const std::optional<std::string> next = NeighbourLevel(names, c.Current, c.Step);
     EXPECT_EQ(next.has_value(), c.Expected != nullptr) << c.Current << " " << c.Step;
-    if (next && c.Expected) EXPECT_EQ(*next, c.Expected);
+    if (next && c.Expected) {
+      EXPECT_EQ(*next, c.Expected);
+    }
   }
   EXPECT_EQ(NeighbourLevel({}, "a.lvl", 1), std::nullopt);
 }
