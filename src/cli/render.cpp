@@ -4,8 +4,8 @@
 
 #include <QBuffer>
 #include <QByteArray>
-#include <QDir>
 #include <QCoreApplication>
+#include <QDir>
 #include <QGuiApplication>
 #include <QImage>
 #include <QString>
@@ -16,6 +16,7 @@
 #include <iostream>
 #include <memory>
 #include <mutex>
+#include <set>
 #include <thread>
 
 #include "cli/commands.h"
@@ -143,6 +144,14 @@ int RenderLevel(const std::string& level, const std::string& image, const TileSe
 // Each level into the folder (made when missing), on every core, a line of progress on a
 // terminal; the worst status of all.
 int RenderMany(const RenderOptions& options, const TileSets& sets) {
+  // Two levels of one name in different folders would overwrite one image.
+  std::set<std::string> images;
+  for (const std::string& level : options.Levels) {
+    if (images.insert(ImageInFolder(options.OutFolder, level)).second) continue;
+    std::cerr << "Two levels would be drawn into " << ImageInFolder(options.OutFolder, level)
+              << "; render them into different folders.\n";
+    return ExitUsage;
+  }
   if (!QDir().mkpath(QString::fromLocal8Bit(options.OutFolder.c_str()))) {
     std::cerr << "Cannot make the folder " << options.OutFolder << ".\n";
     return ExitFileError;
@@ -305,7 +314,7 @@ int RenderCommand(const RenderOptions& options, int argc, char** argv) {
   if (tiles.isEmpty()) {
     const QString installed = InstalledSampleGame(QCoreApplication::applicationDirPath());
     tiles = !HasTileSets(QDir::currentPath()) && HasTileSets(installed) ? installed
-                                                                         : QDir::currentPath();
+                                                                        : QDir::currentPath();
   }
   TileSets sets;
   const TileLoadResult loaded = LoadTileSets(tiles, sets);

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
 #include <cstdlib>
@@ -127,6 +128,12 @@ TEST_F(ReviewTest, ManyLevelsAreValidatedAndRenderedAtOnce) {
   for (const char* image : {"images/good.png", "images/noend.png"})
     EXPECT_EQ(QImage(QString::fromStdString(Path(image))).size(), QSize(40 * 3, 16 * 3)) << image;
   EXPECT_FALSE(QFile::exists(QString::fromStdString(Path("images/damaged.png"))));
+  // Two levels of one name would share an image: nothing is drawn.
+  EXPECT_EQ(
+      Run("render good.lvl '" + DemoLevel + "' ./good.lvl --out other --tiles '" + ProgramDir + "'")
+          .Status,
+      64);
+  EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(Path("other"))));
 }
 
 // The marks fall on exactly the cells that differ; every other pixel is
