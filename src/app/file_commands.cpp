@@ -31,13 +31,11 @@ bool Exists(const std::string& path) {
   return QFileInfo::exists(QString::fromStdString(path));
 }
 
-// File names are kept as the user typed them; the system's name of a path
-// is its local 8-bit form.
+}  // namespace
+
 std::string SystemPath(const std::string& path) {
   return QFile::encodeName(QString::fromStdString(path)).toStdString();
 }
-
-}  // namespace
 
 FileCommands::FileCommands(MessageBoxes& boxes, EditorSession& session)
     : Boxes(boxes), Session(session) {}

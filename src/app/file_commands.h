@@ -7,6 +7,10 @@
 #include "view/view_geometry.h"
 
 class MessageBoxes;
+
+// File names are kept as the user typed them; the system's name of a path
+// is its local 8-bit form.
+std::string SystemPath(const std::string& path);
 struct EditorSession;
 
 // The file commands' questions, checks, messages and writes on the session's

@@ -19,14 +19,14 @@ std::string FolderPath(const QString& folder) {
 GameFolders ChooseGameFolders(const FolderChoice& choice) {
   if (!choice.Game.isEmpty()) {
     const std::string folder = FolderPath(QDir(choice.Working).absoluteFilePath(choice.Game));
-    return {folder, folder};
+    return {folder, folder, false};
   }
   const bool working = HasTileSets(choice.Working);
   if (HasTileSets(choice.Executable) || !HasTileSets(choice.Installed))
-    return {FolderPath(working || !HasTileSets(choice.Executable) ? choice.Working
-                                                                   : choice.Executable),
-            FolderPath(choice.Executable)};
-  return {FolderPath(working ? choice.Working : choice.Installed), FolderPath(choice.User)};
+    return {
+        FolderPath(working || !HasTileSets(choice.Executable) ? choice.Working : choice.Executable),
+        FolderPath(choice.Executable), false};
+  return {FolderPath(working ? choice.Working : choice.Installed), FolderPath(choice.User), true};
 }
 
 void PrepareUserFolder(const QString& user, const QString& installed) {

@@ -9,6 +9,8 @@
 struct GameFolders {
   std::string Tiles;
   std::string Program;
+  // The program folder is the user's folder of an installed editor.
+  bool InUserFolder = false;
 };
 
 // The folders a choice is made from.

@@ -13,6 +13,7 @@
 #include <QUrl>
 
 #include "app/control_panel.h"
+#include "app/file_commands.h"
 #include "app/message_boxes.h"
 #include "editing/editor_session.h"
 #include "files/level_folder.h"
@@ -47,11 +48,6 @@ QString Text(const char* text) {
 
 QString Name(const std::string& name) {
   return QString::fromStdString(name);
-}
-
-// The system's name of a path, as the file commands use it.
-std::string SystemPath(const std::string& path) {
-  return QFile::encodeName(QString::fromStdString(path)).toStdString();
 }
 
 }  // namespace

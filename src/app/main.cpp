@@ -11,7 +11,6 @@
 #include "app/message_boxes.h"
 #include "app/start_options.h"
 #include "editing/editor_session.h"
-#include "levelfile/file_paths.h"
 #include "model/message_texts.h"
 #include "recovery/autosave.h"
 #include "view/tile_set.h"
@@ -46,8 +45,7 @@ int main(int argc, char** argv) {
   choice.Installed = InstalledSampleGame(choice.Executable);
   choice.User = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
   const GameFolders folders = ChooseGameFolders(choice);
-  if (folders.Program == ProgramFolder(QDir::cleanPath(choice.User).toStdString()))
-    PrepareUserFolder(choice.User, choice.Installed);
+  if (folders.InUserFolder) PrepareUserFolder(choice.User, choice.Installed);
   session.ProgramFolder = folders.Program;
   session.TileFolder = folders.Tiles;
   Autosave autosave;

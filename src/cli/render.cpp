@@ -101,10 +101,6 @@ std::string ImageInFolder(const std::string& folder, const std::string& level) {
   return ProgramFolder(folder) + name + ".png";
 }
 
-bool ZoomGiven(const std::vector<std::string>& args) {
-  return std::find(args.begin(), args.end(), "--zoom") != args.end();
-}
-
 // The largest zoom at which the whole map fits into fit x fit pixels; the
 // smallest zoom when none does.
 int ZoomToFit(int fit, int width, int height, int baseTileSize) {
@@ -129,14 +125,9 @@ int RenderLevel(const std::string& level, const std::string& image, const TileSe
   if (!LoadMap(level, *map)) return ExitFileError;
   if (options.Fit > 0)
     options.Zoom = ZoomToFit(options.Fit, map->Width, map->Height, sets.BaseTileSize);
-  const ViewInputs inputs =
-      RenderInputs(options, CellSizeFor(options.Zoom, sets.BaseTileSize), map->Width, map->Height);
-  if (!FitsAnImage(inputs.Geometry.ViewWidth, inputs.Geometry.ViewHeight)) {
-    std::cerr << "The image of " << inputs.Geometry.ViewWidth << " x " << inputs.Geometry.ViewHeight
-              << " pixels would be too large; choose a smaller --zoom or a --size.\n";
-    return ExitUsage;
-  }
-  const QImage drawn = DrawMap(*map, sets, inputs);
+  const std::optional<ViewInputs> inputs = RenderInputs(options, sets, map->Width, map->Height);
+  if (!inputs) return ExitUsage;
+  const QImage drawn = DrawMap(*map, sets, *inputs);
   if (drawn.isNull()) return ExitFileError;
   return WriteRenderedImage(options.Fit > 0 ? Fitted(drawn, options.Fit) : drawn, options, image);
 }
@@ -190,6 +181,7 @@ std::optional<RenderOptions> ParseRenderArguments(const std::vector<std::string>
   RenderOptions options;
   std::vector<std::string> files;
   bool diff = false;
+  bool zoomGiven = false;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     const bool takesValue = arg == "--zoom" || arg == "--size" || arg == "--camera" ||
@@ -210,6 +202,7 @@ std::optional<RenderOptions> ParseRenderArguments(const std::vector<std::string>
       const std::optional<int> zoom = ParseNumber(value, MinZoom, MaxZoom);
       if (!zoom) return Refuse("The zoom must be a whole number from 2 to 100.");
       options.Zoom = *zoom;
+      zoomGiven = true;
     } else if (arg == "--size") {
       if (!ParsePair(value, 'x', 1, MaxImageSide, options.Width, options.Height) ||
           !FitsAnImage(options.Width, options.Height))
@@ -247,7 +240,7 @@ std::optional<RenderOptions> ParseRenderArguments(const std::vector<std::string>
     options.ImageFormat = "PNG";
     return options;
   }
-  if (options.Fit > 0 && (options.SizeGiven || ZoomGiven(args)))
+  if (options.Fit > 0 && (options.SizeGiven || zoomGiven))
     return Refuse("--fit chooses the zoom and the size itself.");
   if (diff && files.size() != 3) return Refuse("render --diff needs OLD, NEW and an image OUT.");
   if (!diff && files.size() != 2) return Refuse("render needs a level FILE and an image OUT.");
@@ -266,7 +259,9 @@ bool FitsAnImage(long long width, long long height) {
          width * height <= MaxImagePixels;
 }
 
-ViewInputs RenderInputs(const RenderOptions& options, int cellSize, int width, int height) {
+std::optional<ViewInputs> RenderInputs(const RenderOptions& options, const TileSets& sets,
+                                       int width, int height) {
+  const int cellSize = CellSizeFor(options.Zoom, sets.BaseTileSize);
   ViewInputs inputs;
   ViewGeometry& geometry = inputs.Geometry;
   geometry.Zoom = options.Zoom;
@@ -275,6 +270,11 @@ ViewInputs RenderInputs(const RenderOptions& options, int cellSize, int width, i
   geometry.CameraY = options.CameraY;
   geometry.ViewWidth = options.SizeGiven ? options.Width : width * cellSize;
   geometry.ViewHeight = options.SizeGiven ? options.Height : height * cellSize;
+  if (!FitsAnImage(geometry.ViewWidth, geometry.ViewHeight)) {
+    std::cerr << "The image of " << geometry.ViewWidth << " x " << geometry.ViewHeight
+              << " pixels would be too large; choose a smaller --zoom or a --size.\n";
+    return std::nullopt;
+  }
   // A tool that shows neither the palette nor an editing overlay.
   inputs.ActiveTool = Tool::ToolSelectPrimaryChar;
   return inputs;

@@ -50,8 +50,10 @@ struct TileSets;
 struct ViewInputs;
 
 // The view's inputs for drawing a map of width x height cells with the
-// options: the whole map unless a size is given.
-ViewInputs RenderInputs(const RenderOptions& options, int cellSize, int width, int height);
+// options: the whole map unless a size is given. None, after saying so,
+// when the image would be too large to draw.
+std::optional<ViewInputs> RenderInputs(const RenderOptions& options, const TileSets& sets,
+                                       int width, int height);
 // True when an image of width x height pixels can be drawn.
 bool FitsAnImage(long long width, long long height);
 // Draws the map into a new image; a null image after saying why.

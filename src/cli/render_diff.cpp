@@ -4,7 +4,6 @@
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
-#include <iostream>
 #include <memory>
 #include <optional>
 
@@ -105,12 +104,9 @@ int RenderDiff(const RenderOptions& options, const TileSets& sets) {
   const LevelDiff diff = DiffLevels(*oldLevel, *newLevel);
   const int width = std::max(oldLevel->Width, newLevel->Width);
   const int height = std::max(oldLevel->Height, newLevel->Height);
-  const ViewInputs inputs =
-      RenderInputs(options, CellSizeFor(options.Zoom, sets.BaseTileSize), width, height);
-  if (!FitsAnImage(inputs.Geometry.ViewWidth, inputs.Geometry.ViewHeight)) {
-    std::cerr << "The image would be too large; choose a smaller --zoom or a --size.\n";
-    return ExitUsage;
-  }
+  const std::optional<ViewInputs> found = RenderInputs(options, sets, width, height);
+  if (!found) return ExitUsage;
+  const ViewInputs& inputs = *found;
   auto map = std::make_unique<Map>();
   StoreLevel(*newLevel, *map);
   QImage image = DrawMap(*map, sets, inputs);

@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "levelfile/level_text.h"
-#include "model/limits.h"
 
 using nlohmann::ordered_json;
 
@@ -14,7 +13,6 @@ namespace {
 
 // Areas listed by name in the text before the rest are only counted.
 constexpr size_t MaxAreasInText = 20;
-constexpr const char* LayerNames[] = {"bg", "mg", "fg"};
 
 struct Extent {
   int Width = 0;
@@ -25,10 +23,6 @@ struct Extent {
 
 Extent Larger(const LevelRecord& a, const LevelRecord& b) {
   return {std::max(a.Width, b.Width), std::max(a.Height, b.Height)};
-}
-
-std::string Cell(int x, int y) {
-  return std::to_string(x) + "," + std::to_string(y);
 }
 
 std::string Offset(int dx, int dy) {
@@ -209,18 +203,17 @@ std::optional<std::array<int, 2>> Primary(const LevelRecord& record) {
 }
 
 std::string PrimaryText(const std::optional<std::array<int, 2>>& primary) {
-  return primary ? Cell((*primary)[0], (*primary)[1]) : "none";
+  return primary ? CellText((*primary)[0], (*primary)[1]) : "none";
 }
 
 std::string BackgroundText(int background) {
-  const bool named = background >= 0 && background < BackgroundCount;
-  return std::to_string(background) +
-         (named ? std::string(" (") + BackgroundNames[background] + ")" : std::string());
+  const std::string name = BackgroundName(background);
+  return std::to_string(background) + (name.empty() ? "" : " (" + name + ")");
 }
 
 std::string BoxText(const CellBox& box) {
-  if (box.Left == box.Right && box.Bottom == box.Top) return Cell(box.Left, box.Bottom);
-  return Cell(box.Left, box.Bottom) + " to " + Cell(box.Right, box.Top);
+  if (box.Left == box.Right && box.Bottom == box.Top) return CellText(box.Left, box.Bottom);
+  return CellText(box.Left, box.Bottom) + " to " + CellText(box.Right, box.Top);
 }
 
 void EntryLines(std::string& text, const char* what, const char* value,
@@ -228,13 +221,13 @@ void EntryLines(std::string& text, const char* what, const char* value,
   for (const EntryChange& change : changes) {
     const std::string at = std::string(what) + " ";
     if (change.Old == 0) {
-      text += at + "added at " + Cell(change.X, change.Y) + ": " + value + " " +
+      text += at + "added at " + CellText(change.X, change.Y) + ": " + value + " " +
               std::to_string(change.New) + "\n";
     } else if (change.New == 0) {
-      text += at + "removed at " + Cell(change.X, change.Y) + ": " + value + " " +
+      text += at + "removed at " + CellText(change.X, change.Y) + ": " + value + " " +
               std::to_string(change.Old) + "\n";
     } else {
-      text += at + "at " + Cell(change.X, change.Y) + ": " + value + " " +
+      text += at + "at " + CellText(change.X, change.Y) + ": " + value + " " +
               std::to_string(change.Old) + " -> " + std::to_string(change.New) + "\n";
     }
   }
@@ -377,7 +370,7 @@ std::string DiffText(const LevelDiff& diff) {
   for (int layer = 0; layer < 3; ++layer) {
     const LayerChange& change = diff.Layers[layer];
     if (change.Cells == 0) continue;
-    text += std::string(LayerNames[layer]) + ": " + std::to_string(change.Cells) +
+    text += std::string(TileLayerNames[layer]) + ": " + std::to_string(change.Cells) +
             (change.Cells == 1 ? " cell" : " cells") + " changed in ";
     for (size_t i = 0; i < change.Areas.size() && i < MaxAreasInText; ++i)
       text += (i > 0 ? "; " : "") + BoxText(change.Areas[i]);
@@ -415,7 +408,7 @@ ordered_json DiffJson(const LevelDiff& diff) {
     ordered_json areas = ordered_json::array();
     for (const CellBox& box : diff.Layers[layer].Areas)
       areas.push_back({box.Left, box.Bottom, box.Right, box.Top});
-    layers[LayerNames[layer]] = {{"cells", diff.Layers[layer].Cells}, {"areas", areas}};
+    layers[TileLayerNames[layer]] = {{"cells", diff.Layers[layer].Cells}, {"areas", areas}};
   }
   json["layers"] = layers;
   json["chars"] = EntriesJson(diff.Chars);

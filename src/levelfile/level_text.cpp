@@ -9,16 +9,10 @@
 
 namespace {
 
-constexpr const char* LayerNames[] = {"bg", "mg", "fg"};
-
-std::string Cell(int x, int y) {
-  return std::to_string(x) + "," + std::to_string(y);
-}
-
 void EntryLines(std::string& text, const char* what, const char* value,
                 const std::vector<LevelEntry>& entries) {
   for (const LevelEntry& entry : entries)
-    text += std::string(what) + " " + Cell(entry.X, entry.Y) + " " + value + " " +
+    text += std::string(what) + " " + CellText(entry.X, entry.Y) + " " + value + " " +
             std::to_string(entry.Value) + "\n";
 }
 
@@ -36,7 +30,7 @@ void LayerLines(std::string& text, const LevelRecord& record, int layer) {
   char number[16];
   for (int y = record.Height; y >= 1; --y) {
     std::snprintf(number, sizeof number, "%3d", y);
-    text += std::string(LayerNames[layer]) + " " + number + ":";
+    text += std::string(TileLayerNames[layer]) + " " + number + ":";
     for (int x = 1; x <= record.Width; ++x) {
       std::snprintf(number, sizeof number, " %3d", RecordTile(record, layer, x, y));
       text += number;
@@ -46,6 +40,16 @@ void LayerLines(std::string& text, const LevelRecord& record, int layer) {
 }
 
 }  // namespace
+
+const char* const TileLayerNames[3] = {"bg", "mg", "fg"};
+
+std::string CellText(int x, int y) {
+  return std::to_string(x) + "," + std::to_string(y);
+}
+
+std::string BackgroundName(int background) {
+  return background >= 0 && background < BackgroundCount ? BackgroundNames[background] : "";
+}
 
 int RecordTile(const LevelRecord& record, int layer, int x, int y) {
   if (x < 1 || y < 1 || x > record.Width || y > record.Height) return 0;
@@ -78,7 +82,7 @@ std::string SpringText(const LevelSpring& spring) {
   std::string text;
   for (const SpringPoint& point : spring.Points) {
     if (!text.empty()) text += "; ";
-    text += Cell(point.X, point.Y) + " corner " + std::to_string(point.Corner);
+    text += CellText(point.X, point.Y) + " corner " + std::to_string(point.Corner);
   }
   return text;
 }
@@ -87,21 +91,22 @@ std::string PlatformText(const Platform& platform) {
   std::string text =
       "kind " + std::to_string(platform.Kind) + " speed " + std::to_string(platform.Speed) +
       " switch type " + std::to_string(platform.SwitchType) + " start " +
-      Cell(platform.StartX, platform.StartY) + " end " + Cell(platform.EndX, platform.EndY);
-  if (HasSwitch(platform.SwitchType)) text += " switch " + Cell(platform.SwitchX, platform.SwitchY);
+      CellText(platform.StartX, platform.StartY) + " end " + CellText(platform.EndX, platform.EndY);
+  if (HasSwitch(platform.SwitchType))
+    text += " switch " + CellText(platform.SwitchX, platform.SwitchY);
   return text;
 }
 
 std::string LevelToText(const LevelRecord& record) {
   std::string text = "zubo level\n";
   text += "size " + std::to_string(record.Width) + " x " + std::to_string(record.Height) + "\n";
-  const bool named = record.Background >= 0 && record.Background < BackgroundCount;
-  text += "background " + std::to_string(record.Background) +
-          (named ? std::string(" ") + BackgroundNames[record.Background] : std::string()) + "\n";
+  const std::string name = BackgroundName(record.Background);
   text +=
-      "primary " +
-      (record.Chars.empty() ? std::string("none") : Cell(record.Chars[0].X, record.Chars[0].Y)) +
-      "\n";
+      "background " + std::to_string(record.Background) + (name.empty() ? "" : " " + name) + "\n";
+  text += "primary " +
+          (record.Chars.empty() ? std::string("none")
+                                : CellText(record.Chars[0].X, record.Chars[0].Y)) +
+          "\n";
   EntryLines(text, "char", "kind", record.Chars);
   EntryLines(text, "object", "kind", record.Objects);
   EntryLines(text, "text", "line", record.TextMarkers);

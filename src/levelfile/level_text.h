@@ -18,6 +18,15 @@ std::string LevelToText(const LevelRecord& record);
 // cell (x, y) of the record, both from 1; 0 outside the record's map.
 int RecordTile(const LevelRecord& record, int layer, int x, int y);
 
+// A cell as the text form and the diff write it: "column,row".
+std::string CellText(int x, int y);
+
+// The tile layers' short names, by layer: "bg", "mg", "fg".
+extern const char* const TileLayerNames[3];
+
+// The background's name ("sewers"), or nothing for a number that has none.
+std::string BackgroundName(int background);
+
 // A custom text line for a person: Latin-1 as UTF-8 in double quotes,
 // with quotes, backslashes and control characters escaped.
 std::string QuotedText(const std::string& latin1);
